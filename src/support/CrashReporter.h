@@ -1,0 +1,64 @@
+// The module's crash reporter: every host-interface entry point and every dialog handler
+// runs its body under Guard. An exception that escapes a body becomes a report handed to the
+// listeners, newest first, and never leaves the guard.
+#pragma once
+
+#include <exception>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace wcthrm {
+
+// Every report text begins with this line of exactly 15 bytes.
+inline constexpr std::string_view kReportHeader = "wcthrm report\r\n";
+
+struct CrashReport {
+  std::string message;  // the exception's message, UTF-8
+  std::string report;   // kReportHeader followed by the details, UTF-8
+};
+
+class CrashReporter {
+ public:
+  using Listener = std::function<void(const CrashReport&)>;
+
+  // The process's one reporter, like the platform's exception handling it stands in for.
+  static CrashReporter& Instance();
+
+  // Returns a handle for RemoveListener. Listeners are notified newest first.
+  int AddListener(Listener listener);
+  void RemoveListener(int handle);
+
+  // Builds the report of the exception being handled and notifies the listeners.
+  // A listener that throws is skipped; Notify itself never throws.
+  void Notify(std::exception_ptr error) noexcept;
+
+  // Runs body; an exception escaping it is reported and Guard returns false.
+  bool Guard(const std::function<void()>& body) noexcept;
+
+  static CrashReport MakeReport(std::exception_ptr error);
+
+ private:
+  struct Entry {
+    int handle;
+    Listener listener;
+  };
+  std::vector<Entry> listeners_;
+  int nextHandle_ = 1;
+};
+
+// Keeps a listener registered for the lifetime of the object.
+class ScopedCrashListener {
+ public:
+  explicit ScopedCrashListener(CrashReporter::Listener listener)
+      : handle_(CrashReporter::Instance().AddListener(std::move(listener))) {}
+  ~ScopedCrashListener() { CrashReporter::Instance().RemoveListener(handle_); }
+  ScopedCrashListener(const ScopedCrashListener&) = delete;
+  ScopedCrashListener& operator=(const ScopedCrashListener&) = delete;
+
+ private:
+  int handle_;
+};
+
+}  // namespace wcthrm

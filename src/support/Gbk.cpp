@@ -1,0 +1,86 @@
+#include "Gbk.h"
+
+#include <cerrno>
+#include <stdexcept>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <iconv.h>
+#endif
+
+namespace wcthrm {
+
+namespace {
+
+#ifdef _WIN32
+constexpr UINT kGb18030 = 54936;
+
+std::wstring Widen(std::string_view text, UINT codePage) {
+  if (text.empty()) return {};
+  int n = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring out(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
+  return out;
+}
+
+std::string Narrow(const std::wstring& text, UINT codePage) {
+  if (text.empty()) return {};
+  int n = WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                              nullptr, nullptr);
+  std::string out(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), out.data(), n,
+                      nullptr, nullptr);
+  return out;
+}
+#else
+// One conversion through iconv; an invalid input byte is skipped and replaced.
+std::string Convert(const char* to, const char* from, std::string_view in,
+                    std::string_view replacement) {
+  if (in.empty()) return {};
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) {
+    throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
+  }
+  std::string out;
+  out.reserve(in.size() * 2 + 8);
+  char* src = const_cast<char*>(in.data());
+  size_t srcLeft = in.size();
+  char buffer[1024];
+  while (srcLeft > 0) {
+    char* dst = buffer;
+    size_t dstLeft = sizeof buffer;
+    size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+    out.append(buffer, static_cast<size_t>(dst - buffer));
+    if (r == static_cast<size_t>(-1)) {
+      if (errno == E2BIG) continue;
+      // EILSEQ or EINVAL (truncated sequence): replace one byte and go on.
+      out.append(replacement);
+      ++src;
+      --srcLeft;
+    }
+  }
+  iconv_close(cd);
+  return out;
+}
+#endif
+
+}  // namespace
+
+std::string ToGbk(std::string_view utf8) {
+#ifdef _WIN32
+  return Narrow(Widen(utf8, CP_UTF8), kGb18030);
+#else
+  return Convert("GB18030", "UTF-8", utf8, "?");
+#endif
+}
+
+std::string FromGbk(std::string_view gbk) {
+#ifdef _WIN32
+  return Narrow(Widen(gbk, kGb18030), CP_UTF8);
+#else
+  return Convert("UTF-8", "GB18030", gbk, "\xEF\xBF\xBD");
+#endif
+}
+
+}  // namespace wcthrm

@@ -1,0 +1,45 @@
+// Number texts: how numbers are written in books and edits, and the one decimal
+// conversion every part of the module uses ("." is the decimal point whatever the locale).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace wcthrm {
+
+// General format: at most 15 significant digits, no trailing zeros, fixed notation for
+// magnitudes from 0.0001 up to (not including) 1E15, else "d.dddE±x".
+std::string NumberText(double value);
+
+// value rounded to n decimals (halves to even, in extended precision), as NumberText.
+// Throws RangeError when n lies outside -37..37.
+std::string RoundToStr(int n, double value);
+
+// The decimal digits of value, with "-" when negative.
+std::string IntToText(int32_t value);
+
+// True when text holds only digits, "." and "-", at most one ".", and neither begins
+// nor ends with ".". A minus sign passes anywhere ("1-2" is true).
+bool IsNumberText(std::string_view text);
+
+// The decimal conversion: surrounding blanks, optional sign, digits with an optional
+// fraction, optional exponent. Rejects "", "-", ".", "1,5", "nan", "inf" and values beyond
+// the range of a double.
+std::optional<double> ParseDecimal(std::string_view text);
+
+// ParseDecimal or a ConversionError "'text' is not a valid floating point value".
+// The text is GBK bytes as the model holds them; the message quotes it in UTF-8.
+double StrToFloat(std::string_view text);
+
+// Surrounding blanks, optional sign, decimal digits; nullopt when not a 32-bit integer.
+std::optional<int32_t> ParseInt(std::string_view text);
+
+// ParseInt or a ConversionError "'text' is not a valid integer value".
+int32_t StrToInt(std::string_view text);
+
+// Trims bytes of value 32 or below from both ends.
+std::string_view TrimBlanks(std::string_view text);
+
+}  // namespace wcthrm
