@@ -118,6 +118,8 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) {
   Parse(data);
 }
 
+IniFile::IniFile(std::string path, std::string_view data) : path_(std::move(path)) { Parse(data); }
+
 std::shared_ptr<const IniFile> IniFile::Cached(const std::string& path) {
   Stamp now = StampOf(path);
   auto& entry = Cache()[path];

@@ -18,6 +18,8 @@ class IniFile {
  public:
   // Reads path; a missing or unreadable file reads as empty.
   explicit IniFile(std::string path);
+  // The text data as if read from path (nothing is read).
+  IniFile(std::string path, std::string_view data);
 
   // The parsed file at path, shared and re-read only when the file changed on disk or was
   // saved through IniFile since.

@@ -1,0 +1,57 @@
+// What every form state shares: faults that name a control, book lines, and the number
+// texts and checks of the dialogs. Texts here are UTF-8 (the items hold GBK; Load and Store
+// convert at the edge).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace wcthrm::calc {
+
+// The first failing input of a check: an edit (col and row -1) or a table cell.
+struct Fault {
+  std::string control;  // object name: "kxedtCjwd", "advsgTmpOfFinish"
+  int col = -1;
+  int row = -1;
+  std::string message;  // exactly as the dialog shows it
+
+  bool IsCell() const { return col >= 0; }
+  // "kxedtCjwd" or "advsgTmpOfFinish(1,1)"
+  std::string Where() const;
+  bool operator==(const Fault&) const = default;
+};
+
+using CheckResult = std::optional<Fault>;
+
+// Book lines with "$…$" (subscript) and "#…#" (superscript) mark-up, UTF-8.
+using BookLines = std::vector<std::string>;
+
+// One bound of an accepted range.
+struct Bound {
+  double value;
+  bool included;
+};
+
+// An edit's check: empty text, then a text that is no number, then the lower and the upper
+// bound; each failure gives message.
+CheckResult CheckEdit(const std::string& control, const std::string& text, Bound lower,
+                      Bound upper, const std::string& message);
+
+// A table cell's check: empty, not a number text (IsNumberText), no number, lower, upper.
+CheckResult CheckCell(const std::string& table, int col, int row, const std::string& text,
+                      Bound lower, Bound upper, const std::string& message);
+
+// The number in an edit or cell text that passed its check.
+double Num(const std::string& text);
+
+// An edit's number times factor, rounded to two decimals (the book's input text).
+std::string EditValueText(const std::string& text, double factor = 1.0);
+
+// Thrown by a calculation that cannot give a finite result (a zero divisor the checks let
+// through); the form turns it into a Fault with a message in the dialogs' style.
+struct NotFinite {
+  Fault fault;
+};
+
+}  // namespace wcthrm::calc
