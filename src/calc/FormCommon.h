@@ -48,10 +48,4 @@ double Num(const std::string& text);
 // An edit's number times factor, rounded to two decimals (the book's input text).
 std::string EditValueText(const std::string& text, double factor = 1.0);
 
-// Thrown by a calculation that cannot give a finite result (a zero divisor the checks let
-// through); the form turns it into a Fault with a message in the dialogs' style.
-struct NotFinite {
-  Fault fault;
-};
-
 }  // namespace wcthrm::calc
