@@ -153,6 +153,9 @@ void TKxObjAdapter::EditItem(IKxObj& item) {
   // The item is read through its interface, as a host would hand any node.
   if (!item.GetDeleted()) {
     TKxObj* node = FindByInnerIndex(item.GetInnerIndex());
+    // A node outside the item list (CreateNode, a clone) can share a listed number: it must
+    // never open the dialog of another node.
+    if (node && node->Interface() != &item) node = nullptr;
     ItemKind kind;
     if (node && editor_ && KindOf(ids_, item.GetTypeId(), kind)) {
       bool changed = editor_->Edit(kind, *node);

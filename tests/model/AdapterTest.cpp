@@ -1,0 +1,133 @@
+// The project manager: factory numbering, lookups, purging, edit dispatch.
+#include <gtest/gtest.h>
+
+#include "uBaseClass.h"
+
+namespace wcthrm {
+namespace {
+
+TypeIds HostIds() {
+  TypeIds ids;
+  ids.RecycleBin = 1;
+  ids.KxPrj = 2;
+  ids.Kxfolder = 3;
+  return ids;
+}
+
+TEST(TKxObjAdapter, CreateItemNumbersNodesAndSkipsUnknownIdentifiers) {
+  TKxObjAdapter mgr(HostIds());
+  TKxObj* a = mgr.CreateItem(1);
+  EXPECT_EQ(mgr.CreateItem(999), nullptr);
+  TKxObj* b = mgr.CreateItem(2);
+  TKxObj* c = mgr.CreateItem(3);
+  ASSERT_TRUE(a && b && c);
+  EXPECT_EQ(a->InnerIndex, 0);
+  EXPECT_EQ(b->InnerIndex, 1);
+  EXPECT_EQ(c->InnerIndex, 2);
+  EXPECT_EQ(b->TypeId, 2);
+  EXPECT_EQ(mgr.Items().size(), 3u);
+  EXPECT_EQ(mgr.FindByInnerIndex(1), b);
+  EXPECT_EQ(mgr.FindByInnerIndex(7), nullptr);
+}
+
+TEST(TKxObjAdapter, WithoutConfigEveryIdentifierIsMinusOne) {
+  TKxObjAdapter mgr{TypeIds{}};
+  TKxObj* node = mgr.CreateItem(-1);  // the recycle-bin identifier is compared first
+  ASSERT_NE(node, nullptr);
+  EXPECT_EQ(typeid(*node), typeid(TKxObj));
+  EXPECT_EQ(node->TypeId, -1);
+  EXPECT_EQ(mgr.CreateItem(0), nullptr);
+}
+
+TEST(TKxObjAdapter, PurgeDeletedCases) {
+  const struct {
+    const char* name;
+    std::vector<bool> marked;
+    std::vector<int32_t> kept;  // InnerIndex of the remaining entries
+  } cases[] = {
+      {"none", {false, false, false}, {0, 1, 2}},
+      {"some", {true, false, true}, {1}},
+      {"all", {true, true, true}, {}},
+  };
+  for (const auto& c : cases) {
+    TKxObjAdapter mgr(HostIds());
+    std::vector<TKxObj*> nodes;
+    for (bool mark : c.marked) {
+      nodes.push_back(mgr.CreateItem(1));
+      nodes.back()->innerDel = mark;
+    }
+    mgr.PurgeDeleted();
+    std::vector<int32_t> kept;
+    for (TKxObj* n : mgr.Items()) kept.push_back(n->InnerIndex);
+    EXPECT_EQ(kept, c.kept) << c.name;
+    // Purged nodes stay usable.
+    for (TKxObj* n : nodes) EXPECT_TRUE(n->WriteToList()) << c.name;
+  }
+}
+
+TEST(TKxObjAdapter, InnerIndexStaysUniqueAfterPurge) {
+  TKxObjAdapter mgr(HostIds());
+  TKxObj* first = mgr.CreateItem(1);
+  TKxObj* second = mgr.CreateItem(1);
+  first->innerDel = true;
+  mgr.PurgeDeleted();
+  TKxObj* third = mgr.CreateItem(1);
+  EXPECT_EQ(third->InnerIndex, 2);  // not 1, which the second node still holds
+  EXPECT_EQ(mgr.FindByInnerIndex(1), second);
+  EXPECT_EQ(mgr.FindByInnerIndex(2), third);
+}
+
+class RecordingEditor : public IItemEditor {
+ public:
+  bool Edit(ItemKind kind, TKxObj& item) override {
+    edited.push_back(&item);
+    kinds.push_back(kind);
+    return answer;
+  }
+  void CloseAll() override { ++closed; }
+  bool answer = false;
+  std::vector<TKxObj*> edited;
+  std::vector<ItemKind> kinds;
+  int closed = 0;
+};
+
+TEST(TKxObjAdapter, EditItemDispatch) {
+  TypeIds ids = HostIds();
+  ids.ConcreteHeat = 1;  // also a host node identifier
+  ids.DepthOfSoil = 50;
+  ids.TongTransitIrrigate = 50;
+  TKxObjAdapter mgr(ids);
+  RecordingEditor editor;
+  mgr.SetEditor(&editor);
+  TKxObj& plain = mgr.CreateNode();
+  TKxObj* host = mgr.CreateItem(1);
+  ASSERT_NE(host, nullptr);
+
+  // An item kind's identifier on a listed node opens that kind's dialog, first row winning.
+  host->TypeId = 50;
+  editor.answer = true;
+  mgr.EditItem(*host->Interface());
+  ASSERT_EQ(editor.kinds.size(), 1u);
+  EXPECT_EQ(editor.kinds[0], ItemKind::DepthOfSoil);
+  EXPECT_EQ(editor.edited[0], host);
+  EXPECT_TRUE(host->Modified);
+
+  // Modified already true stays true whatever the dialog says.
+  editor.answer = false;
+  mgr.EditItem(*host->Interface());
+  EXPECT_TRUE(host->Modified);
+
+  // Deleted nodes, nodes outside the item list and plain kinds open nothing.
+  host->deleted = true;
+  mgr.EditItem(*host->Interface());
+  plain.TypeId = 50;
+  mgr.EditItem(*plain.Interface());
+  host->deleted = false;
+  host->TypeId = 2;
+  mgr.EditItem(*host->Interface());
+  EXPECT_EQ(editor.edited.size(), 2u);
+  EXPECT_GE(editor.closed, 3);
+}
+
+}  // namespace
+}  // namespace wcthrm

@@ -1,0 +1,124 @@
+// Number texts and the decimal conversion.
+#include "NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "Errors.h"
+
+namespace wcthrm {
+namespace {
+
+struct NumberCase {
+  const char* name;
+  double value;
+  const char* text;
+};
+
+TEST(NumberText, GeneralFormat) {
+  const NumberCase cases[] = {
+      {"whole", 3, "3"},
+      {"trailing_zero", 2.50, "2.5"},
+      {"smallest_fixed", 0.0001, "0.0001"},
+      {"below_fixed", 0.00001, "1E-5"},
+      {"third", 1.0 / 3.0, "0.333333333333333"},
+      {"negative", -3.456, "-3.456"},
+      {"zero", 0.0, "0"},
+      {"largest_fixed", 999999999999999.0, "999999999999999"},
+      {"first_scientific", 1e15, "1E15"},
+      {"scientific_fraction", 1.5e20, "1.5E20"},
+      {"fifteen_digits_rounded", 0.1 + 0.2, "0.3"},
+      {"ten_thousand", 10000, "10000"},
+      {"tiny_negative", -2.5e-7, "-2.5E-7"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(NumberText(c.value), c.text) << c.name;
+}
+
+TEST(RoundToStr, RoundsHalvesToEvenWithoutPadding) {
+  const struct {
+    const char* name;
+    int n;
+    double value;
+    const char* text;
+  } cases[] = {
+      {"two_decimals", 2, 12.3456, "12.35"},
+      {"no_padding", 2, 2.5, "2.5"},
+      {"whole", 2, 3, "3"},
+      {"binary_below_half", 2, 0.125, "0.12"},
+      {"negative", 2, -3.456, "-3.46"},
+      {"half_to_even_down", 0, 2.5, "2"},
+      {"half_to_even_up", 0, 3.5, "4"},
+      {"tens", -1, 1234, "1230"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(RoundToStr(c.n, c.value), c.text) << c.name;
+}
+
+TEST(RoundToStr, RejectsDecimalsOutOfRange) {
+  EXPECT_THROW(RoundToStr(38, 1.0), RangeError);
+  EXPECT_THROW(RoundToStr(-38, 1.0), RangeError);
+  EXPECT_NO_THROW(RoundToStr(37, 1.0));
+}
+
+TEST(IntToText, Digits) {
+  EXPECT_EQ(IntToText(0), "0");
+  EXPECT_EQ(IntToText(-42), "-42");
+  EXPECT_EQ(IntToText(INT32_MIN), "-2147483648");
+}
+
+TEST(IsNumberText, Table) {
+  const struct {
+    const char* text;
+    bool ok;
+  } cases[] = {
+      {"12.5", true}, {"-3", true},    {".5", false}, {"5.", false},  {"1.2.3", false},
+      {"1,5", false}, {"1-2", true},   {"5-", true},  {"-", true},    {"", false},
+      {"1e5", false}, {" 1", false},   {"007", true},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsNumberText(c.text), c.ok) << "'" << c.text << "'";
+}
+
+TEST(ParseDecimal, AcceptsTheDecimalGrammar) {
+  const struct {
+    const char* text;
+    double value;
+  } cases[] = {
+      {"1.5", 1.5},   {"-2", -2},       {"+3", 3},        {" 4.25 ", 4.25},
+      {".5", 0.5},    {"5.", 5},        {"1e3", 1000},    {"-1.5E-2", -0.015},
+      {"0", 0},       {"1e-400", 0},    {"007", 7},
+  };
+  for (const auto& c : cases) {
+    auto v = ParseDecimal(c.text);
+    ASSERT_TRUE(v.has_value()) << c.text;
+    EXPECT_DOUBLE_EQ(*v, c.value) << c.text;
+  }
+}
+
+TEST(ParseDecimal, RejectsWhatIsNoNumber) {
+  for (const char* text : {"", " ", "-", "+", ".", "1,5", "nan", "inf", "-inf", "1e", "1e+",
+                           "1-2", "--5", "1.2.3", "0x10", "1e400", "-1e400", "abc", "1 2"}) {
+    EXPECT_FALSE(ParseDecimal(text).has_value()) << "'" << text << "'";
+  }
+}
+
+TEST(StrToFloat, ConversionErrorQuotesTheText) {
+  try {
+    StrToFloat("abc");
+    FAIL();
+  } catch (const ConversionError& e) {
+    EXPECT_STREQ(e.what(), "'abc' is not a valid floating point value");
+  }
+}
+
+TEST(ParseInt, RangeAndGrammar) {
+  EXPECT_EQ(ParseInt(" 12 "), 12);
+  EXPECT_EQ(ParseInt("-2147483648"), INT32_MIN);
+  EXPECT_EQ(ParseInt("2147483647"), INT32_MAX);
+  for (const char* bad : {"2147483648", "-2147483649", "", "-", "1.0", "12a", "99999999999999999999"})
+    EXPECT_FALSE(ParseInt(bad).has_value()) << bad;
+  EXPECT_THROW(StrToInt("x"), ConversionError);
+}
+
+}  // namespace
+}  // namespace wcthrm
