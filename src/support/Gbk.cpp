@@ -67,6 +67,33 @@ std::string Convert(const char* to, const char* from, std::string_view in,
 
 }  // namespace
 
+namespace {
+
+bool IsUtf8(std::string_view s) {
+  size_t i = 0;
+  while (i < s.size()) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    size_t trail;
+    if (c < 0x80) trail = 0;
+    else if ((c & 0xE0) == 0xC0) trail = 1;
+    else if ((c & 0xF0) == 0xE0) trail = 2;
+    else if ((c & 0xF8) == 0xF0) trail = 3;
+    else return false;
+    if (i + trail >= s.size() && trail > 0) return false;
+    for (size_t k = 1; k <= trail; ++k) {
+      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+    }
+    i += trail + 1;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string MessageText(std::string_view bytes) {
+  return IsUtf8(bytes) ? std::string(bytes) : FromGbk(bytes);
+}
+
 std::string ToGbk(std::string_view utf8) {
 #ifdef _WIN32
   return Narrow(Widen(utf8, CP_UTF8), kGb18030);

@@ -14,6 +14,10 @@ std::string ToGbk(std::string_view utf8);
 // GBK/GB18030 bytes to UTF-8. Bytes that form no character become U+FFFD.
 std::string FromGbk(std::string_view gbk);
 
+// A text for a message: UTF-8 as it is, anything else read as GBK. The model holds GBK and the
+// form states UTF-8; both end up quoted in UTF-8 messages.
+std::string MessageText(std::string_view bytes);
+
 }  // namespace wcthrm
 
 // A GBK constant from a UTF-8 literal, converted once per call site.

@@ -219,7 +219,20 @@ std::vector<std::string> IniFile::ReadKeys(std::string_view section) const {
   return keys;
 }
 
-void IniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
+namespace {
+// A line break inside a name or value would inject lines or sections into the file.
+std::string OneLine(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c == '\r' || c == '\n') c = ' ';
+  return out;
+}
+}  // namespace
+
+void IniFile::Set(std::string_view sectionIn, std::string_view keyIn, std::string_view valueIn) {
+  const std::string sectionLine = OneLine(sectionIn), keyLine = OneLine(keyIn),
+                    valueLine = OneLine(valueIn);
+  std::string_view section = sectionLine, key = keyLine, value = valueLine;
   std::string text = std::string(Trim(key)) + "=" + std::string(value);
   std::string folded = FoldIniName(Trim(key));
   auto sit = firstSection_.find(FoldIniName(Trim(section)));

@@ -64,7 +64,7 @@ bool Variant::ToBool() const {
       if (EqualsIgnoringCase(t, "True")) return true;
       if (EqualsIgnoringCase(t, "False")) return false;
       if (auto d = ParseDecimal(t)) return *d != 0.0;
-      throw ConversionError("'" + FromGbk(std::get<std::string>(value_)) +
+      throw ConversionError("'" + MessageText(std::get<std::string>(value_)) +
                             "' is not a valid boolean value");
     }
   }

@@ -89,6 +89,13 @@ TEST_F(IniFileTest, WriteInPlaceKeepsEveryOtherByte) {
   EXPECT_EQ(again.ReadKeys(ToGbk("节")), (std::vector<std::string>{"A", "b", "C"}));
 }
 
+TEST_F(IniFileTest, LineBreaksInValuesCannotInjectLines) {
+  IniFile ini("none", "[S]\r\n");
+  ini.Set("S", "k", "a\r\n[Evil]\r\nx=1");
+  EXPECT_EQ(ini.Text(), "[S]\r\nk=a  [Evil]  x=1\r\n");
+  EXPECT_EQ(ini.ReadString("Evil", "x", "none"), "none");
+}
+
 TEST_F(IniFileTest, WriteCreatesFolderAndFile) {
   const std::string path = (dir_ / "Tmp" / "deep" / "update.ini").string();
   IniFile ini(path);

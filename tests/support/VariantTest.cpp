@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "Errors.h"
+#include "Gbk.h"
 
 namespace wcthrm {
 namespace {
@@ -55,6 +56,11 @@ TEST(Variant, FailedConversionsQuoteTheText) {
       {"int_range", [] { (void)Variant("3000000000").ToInt(); },
        "'3000000000' is not a valid integer value"},
       {"bool", [] { (void)Variant("maybe").ToBool(); }, "'maybe' is not a valid boolean value"},
+      // The model's GBK and the forms' UTF-8 are both quoted in UTF-8.
+      {"gbk_text", [] { (void)Variant(ToGbk("数值")).ToDouble(); },
+       "'数值' is not a valid floating point value"},
+      {"utf8_text", [] { (void)Variant("数值").ToDouble(); },
+       "'数值' is not a valid floating point value"},
   };
   for (const auto& c : cases) {
     try {
