@@ -1,0 +1,23 @@
+// Every dialog handler runs under the crash reporter's guard: an exception that escapes a
+// handler becomes a report to the host and never unwinds through Qt's event loop.
+#pragma once
+
+#include <utility>
+
+#include "CrashReporter.h"
+
+namespace wcthrm::ui {
+
+// Runs body under the guard; false when it threw (the report has gone out).
+template <class Body>
+bool RunGuarded(Body&& body) {
+  return CrashReporter::Instance().Guard(std::forward<Body>(body));
+}
+
+// A slot that runs handler under the guard; Qt may pass signal arguments, which it drops.
+template <class Handler>
+auto Guarded(Handler handler) {
+  return [handler = std::move(handler)](auto&&...) { RunGuarded(handler); };
+}
+
+}  // namespace wcthrm::ui

@@ -1,0 +1,303 @@
+#include "KxEdit.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QValidator>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "Errors.h"
+#include "Guarded.h"
+#include "MessageService.h"
+#include "NumberText.h"
+
+namespace wcthrm::ui {
+
+namespace {
+
+// Set while a failed check puts the focus back, so the control that loses it then is not
+// checked in turn (two bad edits would otherwise hand the focus to and fro for ever).
+bool g_restoringFocus = false;
+
+QString Trimmed(const QString& text) {
+  qsizetype b = 0, e = text.size();
+  while (b < e && text[b].unicode() <= 32) ++b;
+  while (e > b && text[e - 1].unicode() <= 32) --e;
+  return text.mid(b, e - b);
+}
+
+std::string Std(const QString& text) { return text.toStdString(); }
+
+double ParseReal(const QString& text) { return StrToFloat(Std(text)); }
+
+// value rounded half away from zero to at most `precision` significant digits and at most
+// `decimals` decimals; fixed with exactly `decimals` decimals, or "d.dddE±x" when the whole
+// part needs more than `precision` digits.
+QString FixedText(double value, int decimals, int precision) {
+  if (!std::isfinite(value)) throw ConversionError("not a finite number");
+  char buf[64];
+  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
+  std::string s(buf, end);
+  const bool negative = s[0] == '-';
+  if (negative) s.erase(0, 1);
+  const size_t ePos = s.find('e');
+  int exponent = std::stoi(s.substr(ePos + 1));
+  std::string digits = s.substr(0, 1) + (ePos > 2 ? s.substr(2, ePos - 2) : std::string());
+
+  // Digits kept: the fewer of the significant-digit and the decimal limits.
+  const int keep = std::min(precision, exponent + 1 + decimals);
+  if (keep < 0 || value == 0) {
+    digits = "0";
+    exponent = 0;
+  } else {
+    if (static_cast<int>(digits.size()) > keep) {
+      const bool up = digits[static_cast<size_t>(keep)] >= '5';
+      digits.resize(static_cast<size_t>(keep));
+      if (up) {
+        int i = keep - 1;
+        while (i >= 0 && digits[static_cast<size_t>(i)] == '9')
+          digits[static_cast<size_t>(i--)] = '0';
+        if (i >= 0) {
+          ++digits[static_cast<size_t>(i)];
+        } else {
+          digits.insert(digits.begin(), '1');
+          ++exponent;
+        }
+      }
+    }
+    if (digits.empty()) {
+      digits = "0";
+      exponent = 0;
+    }
+  }
+  const bool zero = digits.find_first_not_of('0') == std::string::npos;
+  std::string out = negative && !zero ? "-" : "";
+  if (exponent + 1 > precision) {
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    out += digits.substr(0, 1);
+    if (digits.size() > 1) out += "." + digits.substr(1);
+    out += "E" + std::to_string(exponent);
+    return QString::fromStdString(out);
+  }
+  // digits hold the value's digits from 10^exponent downwards.
+  std::string whole, fraction;
+  for (int p = std::max(exponent, 0); p >= -decimals; --p) {
+    const int index = exponent - p;
+    const char d = index >= 0 && index < static_cast<int>(digits.size())
+                       ? digits[static_cast<size_t>(index)]
+                       : '0';
+    (p >= 0 ? whole : fraction) += d;
+  }
+  out += whole;
+  if (decimals > 0) out += "." + fraction;
+  return QString::fromStdString(out);
+}
+
+// value rounded to n decimals as RoundToStr does it, as a number.
+double RoundedTo(int n, double value) { return StrToFloat(RoundToStr(n, value)); }
+
+int64_t Truncated(double value) {
+  if (!(std::fabs(value) < 9.2e18)) throw RangeError("bound out of the integer range");
+  return static_cast<int64_t>(value);
+}
+
+struct RangeMessages {
+  const char* real;
+  const char* whole;
+};
+
+// [includeLower][includeUpper]
+const RangeMessages kRangeMessages[2][2] = {
+    {{"请输入 %1 (不包含) 到 %2 (不包含) 之间的实数！",
+      "请输入 %1 (不包含) 到 %2 (不包含) 之间的整数！"},
+     {"请输入 %1 (不包含) 到 %2 (包含) 之间的实数！",
+      "请输入 %1 (不包含) 到 %2 (包含) 之间的整数！"}},
+    {{"请输入 %1 (包含) 到 %2 (不包含) 之间的实数！",
+      "请输入 %1 (包含) 到 %2 (不包含) 之间的整数，包含最小值，不包含最大值！"},
+     {"请输入 %1 (包含) 到 %2 (包含) 之间的实数！", "请输入 %1 (包含) 到 %2 (包含) 之间的整数！"}},
+};
+
+// Limits what the user adds, never what the program sets: QLineEdit's own maximum length
+// would also cut a longer text set by the program, and would keep the user from shortening it.
+class LengthLimit : public QValidator {
+ public:
+  explicit LengthLimit(TKxEdit* edit) : QValidator(edit), edit_(edit), shown_(edit->text().size()) {
+    connect(edit, &QLineEdit::textChanged, this, [this](const QString& t) { shown_ = t.size(); });
+  }
+  State validate(QString& input, int&) const override {
+    return input.size() > edit_->MaxLength() && input.size() > shown_ ? Invalid : Acceptable;
+  }
+
+ private:
+  const TKxEdit* edit_;
+  qsizetype shown_;
+};
+
+}  // namespace
+
+TKxEdit::TKxEdit(QWidget* parent) : QLineEdit(parent) {
+  setText(QStringLiteral("0.00"));
+  setValidator(new LengthLimit(this));
+}
+
+float TKxEdit::Numb() {
+  const std::string t = Std(text());
+  if (editType_ == TNumEditType::EditInt) {
+    if (auto v = ParseInt(t)) return static_cast<float>(*v);
+  } else if (auto v = ParseDecimal(t); v && std::fabs(*v) <= std::numeric_limits<float>::max()) {
+    return static_cast<float>(*v);
+  }
+  setText(QString());
+  return 0;
+}
+
+void TKxEdit::SetNumb(float value) {
+  setText(QString::fromStdString(NumberText(static_cast<double>(value))));
+}
+
+void TKxEdit::SetMydec(int value) {
+  if (value <= 0) {
+    mydec_ = 2;
+    return;
+  }
+  mydec_ = value;
+  if (editType_ == TNumEditType::EditFloat && FormatNumPoint) setText(PadDecimals(Trimmed(text())));
+}
+
+void TKxEdit::SetEditType(TNumEditType value) {
+  if (value == editType_) return;
+  editType_ = value;
+  if (value == TNumEditType::EditFloat) {
+    setText(PadDecimals(Trimmed(text())));
+  } else {
+    setText(QStringLiteral("0"));
+  }
+}
+
+QString TKxEdit::PadDecimals(const QString& text) const {
+  if (text.isEmpty()) return text;
+  QString padded = text;
+  qsizetype point = padded.indexOf(u'.');
+  if (point < 0) {
+    point = padded.size();
+    padded += u'.';
+  }
+  const qsizetype missing = mydec_ - (padded.size() - point - 1);
+  if (missing > 0) padded += QString(missing, u'0');
+  return padded;
+}
+
+bool TKxEdit::AcceptsCharacter(QChar c) const {
+  if (c == u'\b' || c == u'\r' || (c >= u'0' && c <= u'9')) return true;
+  if (c == u'-') return CanNegative;
+  // "." is the decimal separator whatever the locale, as in every conversion of the module.
+  if (c == u'.') return editType_ == TNumEditType::EditFloat && !text().contains(u'.');
+  return false;
+}
+
+void TKxEdit::keyPressEvent(QKeyEvent* event) {
+  const QString typed = event->text();
+  if (typed.isEmpty()) {  // keys without a character: arrows, Delete, Home, ...
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  for (QChar c : typed) {
+    if (!AcceptsCharacter(c)) {
+      // A dropped control key (Escape) still reaches the dialog; a dropped character not.
+      if (c.unicode() < 32) {
+        event->ignore();
+      } else {
+        event->accept();
+      }
+      return;
+    }
+  }
+  if (typed == QStringLiteral("-") && !text().isEmpty()) clear();
+  QLineEdit::keyPressEvent(event);
+}
+
+void TKxEdit::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  // Only a move of the focus inside the window leaves the control; a message box or another
+  // window taking the activation does not.
+  if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
+    return;
+  if (g_restoringFocus) return;
+  RunGuarded([this] { DoExit(); });
+}
+
+void TKxEdit::DoExit() {
+  if (IsCheckDataValidatiy) ExitCheck();
+}
+
+void TKxEdit::ExitCheck() {
+  try {
+    ExitCheckSteps();
+  } catch (const std::exception&) {
+    MessageService().Inform(this, QStringLiteral("提示信息"), QStringLiteral("数据非法！"),
+                            MessageIcon::Warning);
+    checkFailed_ = true;
+    setText(QStringLiteral("0"));
+    return;
+  }
+  emit OnExit();
+}
+
+void TKxEdit::ExitCheckSteps() {
+  if (!ShowError) return;
+  const bool real = editType_ == TNumEditType::EditFloat;
+
+  const QString t = Trimmed(text());
+  if (t.isEmpty() || t == u"." || (!CanNegative && t == u"-"))
+    setText(real ? QStringLiteral("0.0") : QStringLiteral("0"));
+
+  if (real && FormatNumPoint) setText(FixedText(ParseReal(text()), mydec_, 9));
+
+  if (MinValue == MaxValue) return;
+  checkFailed_ = false;
+  bool above = false, below = false;
+  QString loText, hiText;
+  if (real) {
+    const double v = RoundedTo(mydec_, ParseReal(text()));
+    const double lo = RoundedTo(mydec_, MinValue), hi = RoundedTo(mydec_, MaxValue);
+    above = IncludeUpperLimitValue ? v > hi : v >= hi;
+    below = SetMaxValue && IncludeLowerLimitValue ? v < lo : v <= lo;
+    loText = QString::fromStdString(NumberText(lo));
+    hiText = QString::fromStdString(NumberText(hi));
+  } else {
+    const int64_t v = StrToInt(Std(text()));
+    const int64_t lo = Truncated(MinValue), hi = Truncated(MaxValue);
+    above = IncludeUpperLimitValue ? v > hi : v >= hi;
+    below = SetMaxValue && IncludeLowerLimitValue ? v < lo : v <= lo;
+    loText = FixedText(MinValue, 0, 8);
+    hiText = FixedText(MaxValue, 0, 8);
+  }
+
+  QString message;
+  if (!SetMaxValue) {
+    if (below)
+      message = (real ? QStringLiteral("请输入大于 %1 的实数！")
+                      : QStringLiteral("请输入大于 %1 的整数！"))
+                    .arg(loText);
+  } else if (above || below) {
+    const RangeMessages& row = kRangeMessages[IncludeLowerLimitValue][IncludeUpperLimitValue];
+    message = QString::fromUtf8(real ? row.real : row.whole).arg(loText, hiText);
+  }
+  if (message.isEmpty()) return;
+
+  ShowRangeMessage(message);
+  checkFailed_ = true;
+  g_restoringFocus = true;
+  setFocus();
+  g_restoringFocus = false;
+  selectAll();
+}
+
+void TKxEdit::ShowRangeMessage(const QString& message) {
+  MessageService().Inform(this, QStringLiteral("提示信息"), message,
+                          Skindate ? MessageIcon::Information : MessageIcon::Warning);
+}
+
+}  // namespace wcthrm::ui

@@ -1,0 +1,83 @@
+// The base of the four item dialogs: the window with its output pane and button bar, the
+// host's background colour and skin, the link to the item being edited, closing with its
+// checks, the default-value buttons, and the dialog's own forwarding of error reports.
+//
+// A derived dialog builds its page control in its constructor and hands it to
+// PlacePageControl, binds btnCalculate's clicked signal to its calculation through Guarded,
+// and overrides LoadFromItem and SaveToItem (calling the base versions first) and, to test
+// its inputs first, BitBtn2Click.
+#pragma once
+
+#include <QDialog>
+
+#include "CrashReporter.h"
+
+class QFrame;
+class QPushButton;
+class QTextEdit;
+class QVBoxLayout;
+
+namespace wcthrm {
+class TKxObj;
+}
+
+namespace wcthrm::ui {
+
+class TfrmKxEditForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TfrmKxEditForm(QWidget* parent = nullptr);
+  ~TfrmKxEditForm() override;
+
+  // The item being edited, set before the dialog is shown; not owned.
+  TKxObj* CurItem = nullptr;
+  // The user typed into a numeric edit during this showing.
+  bool ItemChanged = false;
+  // The last SaveToItem met invalid input: the next close request is refused once.
+  bool InputInvalid = false;
+
+  // Copies CurItem into the controls. The base has nothing to copy.
+  virtual void LoadFromItem();
+  // Checks the inputs of Panel1 (InputInvalid) and, in a derived dialog, copies the controls
+  // into CurItem when they are valid.
+  virtual void SaveToItem();
+
+  // "退出": SaveToItem, then the close request.
+  void Act_SaveExecute();
+  // Every close request: records a typed edit in ItemChanged; false refuses the close.
+  bool FormCloseQuery();
+  // "调取默认值"
+  void BitBtn1Click();
+  // "保存默认值"
+  virtual void BitBtn2Click();
+
+  QFrame* Panel1;
+  QTextEdit* rxrePutout;
+  QFrame* Panel2;
+  QPushButton* BitBtn1;
+  QPushButton* BitBtn2;
+  QPushButton* btnCalculate;
+  QPushButton* btnExit;
+
+  void done(int result) override;
+
+ protected:
+  // Puts a derived dialog's page control into Panel1 above the output pane.
+  void PlacePageControl(QWidget* pages);
+  // CurItem, or an error when the dialog was shown without one.
+  TKxObj& Item() const;
+
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void FormCreate();
+  void FormShow();
+  void BuildControls();
+
+  QVBoxLayout* panel1Layout_ = nullptr;
+  ScopedCrashListener crashListener_;
+};
+
+}  // namespace wcthrm::ui
