@@ -3,33 +3,73 @@
 #include <algorithm>
 
 #include "Gbk.h"
+#include "NumberText.h"
 
 namespace wcthrm {
 
 // ---- TMyList ----
 
-std::string TMyList::NormalizeName(std::string_view name) {
+std::string_view TMyList::KeyOf(std::string_view name) {
   if (name.size() > kMaxName) name = name.substr(0, kMaxName);
-  std::string folded(name);
-  for (char& c : folded) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  }
-  size_t b = 0, e = folded.size();
-  while (b < e && static_cast<unsigned char>(folded[b]) <= 32) ++b;
-  while (e > b && static_cast<unsigned char>(folded[e - 1]) <= 32) --e;
-  return folded.substr(b, e - b);
+  // Names rarely carry blanks: skip the trim when neither end has one.
+  if (!name.empty() && static_cast<unsigned char>(name.front()) > 32 &&
+      static_cast<unsigned char>(name.back()) > 32)
+    return name;
+  return TrimBlanks(name);
 }
 
-void TMyList::Add(std::string_view name, const Variant& value) {
+namespace {
+inline unsigned char Upper(char c) {
+  return static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+}
+}  // namespace
+
+uint32_t TMyList::Fold::Hash(std::string_view s) { return CaseBlindHash(s); }
+
+bool TMyList::Fold::Equal(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  if (a == b) return true;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (Upper(a[i]) != Upper(b[i])) return false;
+  return true;
+}
+
+std::string_view TMyList::NameAt(int pos) const {
+  const NameSpan& n = names_.at(static_cast<size_t>(pos));
+  return std::string_view(nameBytes_.data() + n.start, n.length);
+}
+
+std::string_view TMyList::KeyAt(int pos) const {
+  const NameSpan& n = names_[static_cast<size_t>(pos)];
+  return std::string_view(nameBytes_.data() + n.start + n.keyStart, n.keyLength);
+}
+
+void TMyList::Add(std::string_view name, Variant value) {
   if (name.size() > kMaxName) name = name.substr(0, kMaxName);
-  entries_.push_back({value, {}, 0});
-  names_.emplace_back(name);
-  lastByName_[NormalizeName(name)] = static_cast<int>(entries_.size()) - 1;
+  const std::string_view key = KeyOf(name);
+  NameSpan span{static_cast<uint32_t>(nameBytes_.size()), static_cast<uint8_t>(name.size()),
+                static_cast<uint8_t>(key.data() - name.data()), static_cast<uint8_t>(key.size())};
+  nameBytes_.append(name.data(), name.size());  // safe when name lies in nameBytes_ itself
+  nameBytes_.push_back('\0');
+  entries_.push_back({std::move(value)});
+  names_.push_back(span);
+  const int pos = Count() - 1;
+  auto keyAt = [this](int p) { return KeyAt(p); };
+  lastByName_.Put(KeyAt(pos), pos, true, keyAt);
+}
+
+void TMyList::AddAgain(int pos, Variant value) {
+  const NameSpan span = names_.at(static_cast<size_t>(pos));
+  entries_.push_back({std::move(value)});
+  names_.push_back(span);
+  const int last = Count() - 1;
+  auto keyAt = [this](int p) { return KeyAt(p); };
+  lastByName_.Put(KeyAt(last), last, true, keyAt);
 }
 
 const TMyrecord* TMyList::Find(std::string_view name) const {
-  auto it = lastByName_.find(NormalizeName(name));
-  return it == lastByName_.end() ? nullptr : &entries_[static_cast<size_t>(it->second)];
+  const int pos = lastByName_.Find(KeyOf(name), [this](int p) { return KeyAt(p); });
+  return pos < 0 ? nullptr : &entries_[static_cast<size_t>(pos)];
 }
 
 void TMyList::GetValue(std::string_view name, Variant& value) const {
@@ -40,10 +80,20 @@ void TMyList::GetValue(std::string_view name, Variant& value) const {
   }
 }
 
+void TMyList::Reserve(size_t n, size_t nameBytes, size_t names) {
+  entries_.reserve(n);
+  names_.reserve(n);
+  nameBytes_.reserve(nameBytes);
+  lastByName_.Reserve(names);
+}
+
 void TMyList::Clear() {
-  entries_.clear();
-  names_.clear();
-  lastByName_.clear();
+  // Released, not kept: a node's list is refilled at its own size, and the memory of a large
+  // staging list goes back to the items that come next.
+  lastByName_.Clear();
+  std::vector<TMyrecord>().swap(entries_);
+  std::vector<NameSpan>().swap(names_);
+  std::string().swap(nameBytes_);
 }
 
 // ---- TKxObj ----
@@ -129,7 +179,6 @@ TKxObj* TKxObjAdapter::CreateItem(int32_t typeId) {
     node = std::make_unique<TKxObj>();
   } else if (KindOf(ids_, typeId, kind)) {
     node = MakeItem(kind);
-    if (!node) return nullptr;
   } else {
     return nullptr;
   }

@@ -10,16 +10,16 @@
 #include <unordered_map>
 #include <vector>
 
+#include "FoldedIndex.h"
 #include "Variant.h"
 #include "wcthrm/wcthrm.h"
 
 namespace wcthrm {
 
-// One entry of a TMyList.
+// One entry of a TMyList. (Its text and number fields, which nothing ever reads, are not kept:
+// the host reaches entries only through IKxValueList.)
 struct TMyrecord {
   Variant value;
-  std::string text;    // never set by the library
-  int32_t number = 0;  // never set by the library
 };
 
 // Ordered named values. Names are GBK texts cut to 255 bytes; lookups fold a-z, trim bytes
@@ -33,27 +33,52 @@ class TMyList {
   TMyList(const TMyList&) = delete;
   TMyList& operator=(const TMyList&) = delete;
 
-  void Add(std::string_view name, const Variant& value);
+  void Add(std::string_view name, Variant value);
+  // Appends an entry under the name of the entry at pos; the two share the name's bytes.
+  void AddAgain(int pos, Variant value);
   const TMyrecord* Find(std::string_view name) const;
   // Copies the found value into value; leaves it alone when there is none.
   void GetValue(std::string_view name, Variant& value) const;
   void Clear();
+  // Makes room for n entries in all whose names take nameBytes bytes and hold `names`
+  // different names in all.
+  void Reserve(size_t n, size_t nameBytes, size_t names);
+  // Bytes the names of the entries now held take.
+  size_t NameBytes() const { return nameBytes_.size(); }
 
   int Count() const { return static_cast<int>(entries_.size()); }
   const TMyrecord& EntryAt(int pos) const { return entries_.at(static_cast<size_t>(pos)); }
-  const std::string& NameAt(int pos) const { return names_.at(static_cast<size_t>(pos)); }
+  // The stored name; zero-terminated, valid until the list next changes.
+  std::string_view NameAt(int pos) const;
 
   // The host's view of this list.
   IKxValueList* Interface();
 
-  // The folded form under which names are compared.
-  static std::string NormalizeName(std::string_view name);
+  // The form under which names are compared: cut to 255 bytes, bytes <= 32 trimmed from both
+  // ends (a-z are folded by the comparison itself).
+  static std::string_view KeyOf(std::string_view name);
 
  private:
+  // Names compare byte for byte with a-z folded.
+  struct Fold {
+    static uint32_t Hash(std::string_view s);
+    static bool Equal(std::string_view a, std::string_view b);
+  };
+
   class Iface;
   std::vector<TMyrecord> entries_;
-  std::vector<std::string> names_;
-  std::unordered_map<std::string, int> lastByName_;  // folded name -> last position
+  struct NameSpan {
+    uint32_t start;     // where the name begins in nameBytes_
+    uint8_t length;     // at most kMaxName
+    uint8_t keyStart;   // the compared key within the name: blanks trimmed
+    uint8_t keyLength;
+  };
+  static_assert(kMaxName <= 255, "name lengths fit a byte");
+  std::string_view KeyAt(int pos) const;
+
+  std::string nameBytes_;                  // every name, each followed by a zero byte
+  std::vector<NameSpan> names_;
+  FoldedIndex<Fold> lastByName_;           // key of a name -> its last position
   std::unique_ptr<Iface> iface_;
 };
 

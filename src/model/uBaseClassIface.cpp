@@ -33,7 +33,7 @@ KxValue ToKxValue(const Variant& v) {
     case Variant::Kind::Int: out.tag = KX_VT_INT32; out.asInt32 = v.ToInt(); break;
     case Variant::Kind::Double: out.tag = KX_VT_DOUBLE; out.asDouble = v.ToDouble(); break;
     case Variant::Kind::Bool: out.tag = KX_VT_BOOL; out.asBool = ToKx(v.ToBool()); break;
-    case Variant::Kind::Text: out.tag = KX_VT_TEXT; out.asText = v.TextPtr()->c_str(); break;
+    case Variant::Kind::Text: out.tag = KX_VT_TEXT; out.asText = v.TextData(); break;
   }
   return out;
 }
@@ -71,7 +71,7 @@ class TMyList::Iface final : public IKxValueList {
   const char* KX_CALL NameAt(int32_t pos) override {
     return Guarded<const char*>(nullptr, [&]() -> const char* {
       if (pos < 0 || pos >= list_.Count()) return nullptr;
-      return list_.NameAt(pos).c_str();
+      return list_.NameAt(pos).data();  // zero-terminated in the list's storage
     });
   }
 

@@ -94,18 +94,46 @@ std::map<std::string, CacheEntry>& Cache() {
 
 }  // namespace
 
-std::string FoldIniName(std::string_view name) {
-  std::string out(name);
-  for (size_t i = 0; i < out.size(); ++i) {
-    unsigned char c = static_cast<unsigned char>(out[i]);
-    if (c >= 0x81 && i + 1 < out.size()) {
-      ++i;  // trail byte of a double-byte character
-    } else if (c >= 'a' && c <= 'z') {
-      out[i] = static_cast<char>(c - 32);
+
+uint32_t IniFile::Fold::Hash(std::string_view s) { return CaseBlindHash(s); }
+
+bool IniFile::Fold::Equal(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  if (a == b) return true;
+  for (size_t i = 0; i < a.size(); ++i) {
+    unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+    if (x >= 0x81 && i + 1 < a.size()) {
+      if (x != y || a[i + 1] != b[i + 1]) return false;
+      ++i;
+      continue;
     }
+    if (x >= 'a' && x <= 'z') x = static_cast<unsigned char>(x - 32);
+    if (y >= 'a' && y <= 'z') y = static_cast<unsigned char>(y - 32);
+    if (x != y) return false;
   }
-  return out;
+  return true;
 }
+
+std::string_view IniFile::Section::KeyAt(size_t i) const { return KeyOfLine(lines[i]); }
+
+void IniFile::Section::Index(size_t at) {
+  if (lines[at].hasKey) {
+    firstKey.Put(KeyAt(at), static_cast<int32_t>(at), false, [this](int32_t p) { return KeyAt(p); });
+  }
+}
+
+std::optional<std::string_view> IniFile::Section::Find(std::string_view key) const {
+  int32_t at = firstKey.Find(TrimBlanks(key), [this](int32_t p) { return KeyAt(p); });
+  if (at < 0) return std::nullopt;
+  return ValueOfLine(lines[static_cast<size_t>(at)]);
+}
+
+std::string_view IniFile::SectionNameAt(size_t i) const {
+  return *HeaderOf(sections_[i].lines.front().text);
+}
+
+std::string_view IniFile::KeyOfLine(const Line& line) { return KeyOf(line.text); }
+std::string_view IniFile::ValueOfLine(const Line& line) { return ValueOf(line.text); }
 
 IniFile::IniFile(std::string path) : path_(std::move(path)) {
   std::ifstream in(path_, std::ios::binary);
@@ -130,14 +158,9 @@ std::shared_ptr<const IniFile> IniFile::Cached(const std::string& path) {
   return entry.file;
 }
 
-void IniFile::IndexLine(Section& s, size_t at) {
-  const std::string& key = s.lines[at].key;
-  if (!key.empty()) s.firstKey.emplace(key, at);
-}
-
 void IniFile::Parse(std::string_view data) {
   sections_.clear();
-  firstSection_.clear();
+  firstSection_.Clear();
   sections_.push_back({});
   size_t pos = 0;
   while (pos < data.size()) {
@@ -156,44 +179,51 @@ void IniFile::Parse(std::string_view data) {
       line.text = std::string(data.substr(pos, end - pos));
       pos = nl + 1;
     }
-    if (auto header = HeaderOf(line.text)) {
+    if (HeaderOf(line.text)) {
       Section s;
-      s.name = FoldIniName(*header);
-      firstSection_.emplace(s.name, sections_.size());
       s.lines.push_back(std::move(line));
       sections_.push_back(std::move(s));
+      IndexSection(sections_.size() - 1);
       continue;
     }
-    line.key = FoldIniName(KeyOf(line.text));
+    line.hasKey = !KeyOf(line.text).empty();
     Section& s = sections_.back();
     s.lines.push_back(std::move(line));
-    IndexLine(s, s.lines.size() - 1);
+    s.Index(s.lines.size() - 1);
   }
 }
 
+void IniFile::IndexSection(size_t i) {
+  firstSection_.Put(SectionNameAt(i), static_cast<int32_t>(i), false,
+                    [this](int32_t p) { return SectionNameAt(static_cast<size_t>(p)); });
+}
+
 const IniFile::Section* IniFile::FindSection(std::string_view section) const {
-  auto it = firstSection_.find(FoldIniName(Trim(section)));
-  return it == firstSection_.end() ? nullptr : &sections_[it->second];
+  int32_t i = firstSection_.Find(Trim(section), [this](int32_t p) {
+    return SectionNameAt(static_cast<size_t>(p));
+  });
+  return i < 0 ? nullptr : &sections_[static_cast<size_t>(i)];
+}
+
+std::optional<std::string_view> IniFile::FindView(std::string_view section,
+                                                  std::string_view key) const {
+  const Section* s = FindSection(section);
+  return s ? s->Find(key) : std::nullopt;
 }
 
 std::optional<std::string> IniFile::Find(std::string_view section, std::string_view key) const {
-  const Section* s = FindSection(section);
-  if (!s) return std::nullopt;
-  auto it = s->firstKey.find(FoldIniName(Trim(key)));
-  if (it == s->firstKey.end()) return std::nullopt;
-  return std::string(ValueOf(s->lines[it->second].text));
+  if (auto v = FindView(section, key)) return std::string(*v);
+  return std::nullopt;
 }
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
                                 std::string_view fallback) const {
-  auto v = Find(section, key);
-  return v ? *v : std::string(fallback);
+  return std::string(FindView(section, key).value_or(fallback));
 }
 
 int32_t IniFile::ReadInteger(std::string_view section, std::string_view key) const {
-  std::string text = ReadString(section, key, "");
-  if (text.size() > 2047) text.resize(2047);
-  std::string_view t = text;
+  std::string_view t = FindView(section, key).value_or("");
+  if (t.size() > 2047) t = t.substr(0, 2047);
   std::optional<uint32_t> hex;
   if (t.size() > 2 && t[0] == '0' && (t[1] == 'x' || t[1] == 'X')) {
     hex = ParseHex(t.substr(2));
@@ -208,14 +238,7 @@ int32_t IniFile::ReadInteger(std::string_view section, std::string_view key) con
 
 std::vector<std::string> IniFile::ReadKeys(std::string_view section) const {
   std::vector<std::string> keys;
-  const Section* s = FindSection(section);
-  if (!s) return keys;
-  for (size_t i = 0; i < s->lines.size(); ++i) {
-    const Line& line = s->lines[i];
-    if (line.key.empty()) continue;
-    auto it = s->firstKey.find(line.key);
-    if (it != s->firstKey.end() && it->second == i) keys.emplace_back(KeyOf(line.text));
-  }
+  ForEachKey(section, [&](std::string_view key, std::string_view) { keys.emplace_back(key); });
   return keys;
 }
 
@@ -233,25 +256,24 @@ void IniFile::Set(std::string_view sectionIn, std::string_view keyIn, std::strin
   const std::string sectionLine = OneLine(sectionIn), keyLine = OneLine(keyIn),
                     valueLine = OneLine(valueIn);
   std::string_view section = sectionLine, key = keyLine, value = valueLine;
-  std::string text = std::string(Trim(key)) + "=" + std::string(value);
-  std::string folded = FoldIniName(Trim(key));
-  auto sit = firstSection_.find(FoldIniName(Trim(section)));
-  if (sit == firstSection_.end()) {
+  const std::string text = std::string(Trim(key)) + "=" + std::string(value);
+  Section* found = const_cast<Section*>(FindSection(section));
+  if (!found) {
     // New section at the end; make sure the last line is ended first.
     Section* last = &sections_.back();
     if (!last->lines.empty() && last->lines.back().eol.empty()) last->lines.back().eol = "\r\n";
     Section s;
-    s.name = FoldIniName(Trim(section));
-    s.lines.push_back({"[" + std::string(Trim(section)) + "]", "\r\n", {}});
-    s.lines.push_back({text, "\r\n", folded});
-    IndexLine(s, 1);
-    firstSection_.emplace(s.name, sections_.size());
+    s.lines.push_back({"[" + std::string(Trim(section)) + "]", "\r\n", false});
+    s.lines.push_back({text, "\r\n", true});
+    s.Index(1);
     sections_.push_back(std::move(s));
+    IndexSection(sections_.size() - 1);
     return;
   }
-  Section& s = sections_[sit->second];
-  if (auto kit = s.firstKey.find(folded); kit != s.firstKey.end()) {
-    s.lines[kit->second].text = text;
+  Section& s = *found;
+  const int32_t existing = s.firstKey.Find(Trim(key), [&s](int32_t p) { return s.KeyAt(p); });
+  if (existing >= 0) {
+    s.lines[static_cast<size_t>(existing)].text = text;
     return;
   }
   // Append after the section's last non-blank line, so blank separators stay in front
@@ -259,9 +281,13 @@ void IniFile::Set(std::string_view sectionIn, std::string_view keyIn, std::strin
   size_t at = s.lines.size();
   while (at > 1 && Trim(s.lines[at - 1].text).empty()) --at;
   if (at > 0 && s.lines[at - 1].eol.empty()) s.lines[at - 1].eol = "\r\n";
-  s.lines.insert(s.lines.begin() + static_cast<std::ptrdiff_t>(at), Line{text, "\r\n", folded});
-  s.firstKey.clear();
-  for (size_t i = 0; i < s.lines.size(); ++i) IndexLine(s, i);
+  s.lines.insert(s.lines.begin() + static_cast<std::ptrdiff_t>(at), Line{text, "\r\n", true});
+  if (at + 1 == s.lines.size()) {
+    s.Index(at);
+  } else {
+    s.firstKey.Clear();
+    for (size_t i = 0; i < s.lines.size(); ++i) s.Index(i);
+  }
 }
 
 std::string IniFile::Text() const {

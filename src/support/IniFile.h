@@ -9,8 +9,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
+
+#include "FoldedIndex.h"
 
 namespace wcthrm {
 
@@ -28,12 +29,17 @@ class IniFile {
   const std::string& path() const { return path_; }
 
   std::optional<std::string> Find(std::string_view section, std::string_view key) const;
+  // The value inside the file's text, valid until the file is next changed.
+  std::optional<std::string_view> FindView(std::string_view section, std::string_view key) const;
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view fallback) const;
   // 0x1F and $1F give 31, -5 gives -5; malformed, empty, missing or out of range give -1.
   int32_t ReadInteger(std::string_view section, std::string_view key) const;
   // Key names of the first matching section, in file order, first spelling of each.
   std::vector<std::string> ReadKeys(std::string_view section) const;
+  // visit(key, value) for each key of ReadKeys, without copies.
+  template <class Visit>
+  void ForEachKey(std::string_view section, Visit&& visit) const;
 
   // Changes the text in memory: in place when the key exists, else appended to its section,
   // else a new section is appended.
@@ -50,27 +56,66 @@ class IniFile {
   std::string Text() const;
 
  private:
+  // Names compare with ASCII letters folded, both bytes of a GBK character kept.
+  struct Fold {
+    static uint32_t Hash(std::string_view s);
+    static bool Equal(std::string_view a, std::string_view b);
+  };
+
   struct Line {
     std::string text;  // without the line end
     std::string eol;   // "\r\n", "\n" or "" for a last line without one
-    std::string key;   // folded key name, empty when the line holds no key
+    bool hasKey = false;
   };
   struct Section {
-    std::string name;  // folded; empty for the lines before the first header
-    std::vector<Line> lines;  // header line first, except for the preamble
-    std::unordered_map<std::string, size_t> firstKey;
+    std::vector<Line> lines;      // header line first, except for the preamble
+    FoldedIndex<Fold> firstKey;   // key -> its first line
+    std::string_view KeyAt(size_t i) const;
+    void Index(size_t at);
+    std::optional<std::string_view> Find(std::string_view key) const;
   };
+  friend class SectionView;
 
   void Parse(std::string_view data);
   const Section* FindSection(std::string_view section) const;
-  static void IndexLine(Section& s, size_t at);
+  static std::string_view KeyOfLine(const Line& line);
+  static std::string_view ValueOfLine(const Line& line);
+  std::string_view SectionNameAt(size_t i) const;
+  void IndexSection(size_t i);
 
   std::string path_;
-  std::vector<Section> sections_;
-  std::unordered_map<std::string, size_t> firstSection_;
+  std::vector<Section> sections_;    // sections_[0] holds the lines before the first header
+  FoldedIndex<Fold> firstSection_;   // name -> its first section
+
+ public:
+  // One section found once, for many lookups; valid while the file is unchanged.
+  class SectionView {
+   public:
+    std::optional<std::string_view> Find(std::string_view key) const {
+      return section_ ? section_->Find(key) : std::nullopt;
+    }
+
+   private:
+    friend class IniFile;
+    explicit SectionView(const Section* section) : section_(section) {}
+    const Section* section_;
+  };
+  SectionView FindSectionView(std::string_view section) const {
+    return SectionView(FindSection(section));
+  }
 };
 
-// ASCII letters to upper case, leaving both bytes of a GBK double-byte character alone.
-std::string FoldIniName(std::string_view name);
+template <class Visit>
+void IniFile::ForEachKey(std::string_view section, Visit&& visit) const {
+  const Section* s = FindSection(section);
+  if (!s) return;
+  for (size_t i = 0; i < s->lines.size(); ++i) {
+    const Line& line = s->lines[i];
+    if (!line.hasKey) continue;
+    std::string_view key = KeyOfLine(line);
+    if (static_cast<size_t>(s->firstKey.Find(key, [s](int32_t p) { return s->KeyAt(p); })) == i)
+      visit(key, ValueOfLine(line));
+  }
+}
 
 }  // namespace wcthrm

@@ -33,8 +33,6 @@ TEST(TMyList, LastMatchWinsAndDuplicatesStayInOrder) {
   EXPECT_EQ(list.EntryAt(0).value.ToInt(), 1);
   EXPECT_EQ(list.NameAt(2), "N");
   EXPECT_EQ(list.EntryAt(2).value.ToInt(), 2);
-  EXPECT_EQ(list.EntryAt(2).text, "");
-  EXPECT_EQ(list.EntryAt(2).number, 0);
 }
 
 TEST(TMyList, LongNamesAreCutTo255Bytes) {

@@ -36,6 +36,27 @@ TEST(Variant, ToTextOfEachKind) {
   EXPECT_EQ(Variant(int32_t{-7}).ToText(), "-7");
 }
 
+TEST(Variant, ShortAndLongTextsCopyAndMove) {
+  for (const std::string text : {std::string(""), std::string(13, 's'), std::string(14, 'l'),
+                                 std::string(300, 'x') + ToGbk("中文")}) {
+    Variant original(text);
+    Variant copy(original);
+    Variant assigned = Variant(int32_t{1});
+    assigned = copy;
+    Variant moved(std::move(copy));
+    EXPECT_EQ(original.ToText(), text);
+    EXPECT_EQ(assigned, original);
+    EXPECT_EQ(moved, original);
+    EXPECT_TRUE(copy.IsEmpty());  // a moved-from value is empty
+    EXPECT_STREQ(moved.TextData(), text.c_str());
+    assigned = Variant(2.5);  // a text replaced by a number releases it
+    EXPECT_EQ(assigned.ToText(), "2.5");
+  }
+  EXPECT_EQ(Variant(int32_t{1}).TextData(), nullptr);
+  EXPECT_NE(Variant("a"), Variant("b"));
+  EXPECT_NE(Variant(int32_t{1}), Variant(1.0));
+}
+
 TEST(Variant, NumbersBetweenKinds) {
   EXPECT_EQ(Variant(2.5).ToInt(), 2);  // halves to even
   EXPECT_EQ(Variant(3.5).ToInt(), 4);
