@@ -1,0 +1,49 @@
+#include "KxItem.h"
+
+#include <charconv>
+
+#include "Defaults.h"
+
+namespace wcthrm {
+
+std::string_view CellName(std::string& buffer, std::string_view prefix, size_t i) {
+  buffer.assign(prefix);
+  char digits[24];
+  auto [end, ec] = std::to_chars(digits, digits + sizeof digits, i);
+  buffer.append(digits, end);
+  return buffer;
+}
+
+void TKxItem::SaveDefaultData() {
+  IniFile ini(DefaultsFilePath());
+  SaveDefaultsTo(ini);
+  ini.Save();
+}
+
+void TKxItem::LoadDefaultData() { LoadDefaultsFrom(*IniFile::Cached(DefaultsFilePath())); }
+
+void TKxItem::SaveDefaultsTo(IniFile& ini) {
+  WriteToList();
+  for (int i = kIdentityEntries; i < ValueList.Count(); ++i) {
+    ini.Set(DefaultsSection(), ValueList.NameAt(i), ValueList.EntryAt(i).value.ToText());
+  }
+}
+
+void TKxItem::AppendSectionValues(const IniFile& ini) {
+  ini.ForEachKey(DefaultsSection(), [this](std::string_view key, std::string_view value) {
+    if (!value.empty()) ValueList.Add(key, Variant(std::string(value)));
+  });
+}
+
+void TKxItem::AppendSavedValuesOfEntries(const IniFile& ini) {
+  const IniFile::SectionView section = ini.FindSectionView(DefaultsSection());
+  const int written = ValueList.Count();
+  ValueList.Reserve(2 * static_cast<size_t>(written), ValueList.NameBytes(),
+                    static_cast<size_t>(written));
+  for (int i = 0; i < written; ++i) {
+    auto value = section.Find(ValueList.NameAt(i));
+    if (value && !value->empty()) ValueList.AddAgain(i, Variant(*value));
+  }
+}
+
+}  // namespace wcthrm

@@ -1,0 +1,40 @@
+// Base of the four calculation item kinds: how an item's values move to and from its kind's
+// section of update.ini. The list is the staging area both ways.
+#pragma once
+
+#include "IniFile.h"
+#include "uBaseClass.h"
+
+namespace wcthrm {
+
+// The entry name of cell i of a stored table: prefix followed by i in decimal, built in buffer
+// so that a long table costs no allocation per cell.
+std::string_view CellName(std::string& buffer, std::string_view prefix, size_t i);
+
+class TKxItem : public TKxObj {
+ public:
+  // Writes the item's values as the defaults of its kind: update.ini is read afresh, changed
+  // and replaced atomically; a failed write throws IoError and leaves the file as it was.
+  void SaveDefaultData() final;
+  // Loads the saved defaults of the kind from the cached update.ini.
+  void LoadDefaultData() final;
+
+  // WriteToList, then every entry after the four identity entries into the kind's section,
+  // as text (numbers as NumberText); no I/O.
+  void SaveDefaultsTo(IniFile& ini);
+  // The kind's own way of reading its section; no I/O.
+  virtual void LoadDefaultsFrom(const IniFile& ini) = 0;
+
+  virtual const char* DefaultsSection() const = 0;
+
+ protected:
+  static constexpr int kIdentityEntries = 4;
+
+  // Appends every key of the section, in file order, whose value is not empty, as a text.
+  void AppendSectionValues(const IniFile& ini);
+  // Appends, for each entry now in the list, the section's non-empty value of that name as a
+  // text, so the saved value is the one later lookups see.
+  void AppendSavedValuesOfEntries(const IniFile& ini);
+};
+
+}  // namespace wcthrm
