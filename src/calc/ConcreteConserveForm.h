@@ -1,0 +1,90 @@
+// Form state of the curing dialog: what its controls hold, how they are filled from and
+// written back to a TConcreteConserve, the input checks, the books of its two tabs and the
+// table handlers. The Qt dialog copies its widgets to and from this state; the command-line
+// calculator uses it on its own. Texts are UTF-8.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "FormCommon.h"
+#include "U_Class_ConcreteConserve.h"
+
+namespace wcthrm::calc::concreteconserve {
+
+inline constexpr int kTabCount = 2;
+inline constexpr int kTabAverageTemp = 0;  // tsAverageTemp: mean temperature
+inline constexpr int kTabTimeTemp = 1;     // tsTimeTemp: equivalent time or temperature
+
+// A grid selection in grid coordinates (the fixed row and column are 0).
+struct CellRange {
+  int left = 1;
+  int top = 1;
+  int right = 1;
+  int bottom = 1;
+  bool operator==(const CellRange&) const = default;
+};
+
+// One input table as its grid holds it. cells[row][col], the grid's own numbering: row 0 is
+// the fixed header row, column 0 the fixed row-number column, data rows are 1 … RowCount()-1.
+struct Table {
+  std::vector<std::vector<std::string>> cells;
+  CellRange selection;
+
+  int RowCount() const { return static_cast<int>(cells.size()); }
+  int DataRows() const { return RowCount() > 0 ? RowCount() - 1 : 0; }
+  // Grid order (col, row); a cell outside the grid reads as an empty text.
+  const std::string& Cell(int col, int row) const;
+  // Ignored outside the grid.
+  void SetCell(int col, int row, std::string text);
+
+  bool operator==(const Table&) const = default;
+};
+
+// What the dialog's controls hold, each field named after its control.
+struct Form {
+  int activeTab = kTabAverageTemp;  // RzPageControl1
+  std::string kxedtTemp;            // T3, ℃
+  std::string kxedtInterval;        // reading interval, h or d
+  std::string kxedtTimes;           // number of readings n
+  Table advsgTemp;                  // column 1: readings ti, ℃
+  int RadioGroup1 = 0;              // 0 equivalent time, 1 equivalent temperature
+  std::string kxedtDlsj;            // t_do, h or d; shown when RadioGroup1 is 1
+  std::string kxedtDlwd;            // T_do, ℃; shown when RadioGroup1 is 0
+  Table advsgTemp2;                 // column 1: T_p, ℃; column 2: t, h or d
+
+  bool operator==(const Form&) const = default;
+};
+
+// The dialog once it is shown: tab 0, the item's values, both tables sized and numbered.
+Form Load(const TConcreteConserve& item);
+// The controls back into the item. Throws ConversionError for an edit that holds no number;
+// what was copied before stays copied.
+void Store(const Form& form, TConcreteConserve& item);
+
+// The checks of a tab, stopping at the first fault; nullopt when its book may be written
+// (also for a tab without checks).
+CheckResult Check(const Form& form, int tab);
+// "保存默认值" saves only when both tabs pass, first tab first.
+CheckResult CheckForSaveDefaults(const Form& form);
+// The book of a tab whose Check passed; empty for a tab without a calculation.
+BookLines Book(const Form& form, int tab);
+
+// Appends a data row numbered in column 0, its data cells empty.
+void AddTableRow(Table& table);
+// Removes the selected data rows and renumbers; the last data row is reset instead ("1", "0"
+// and "0.00" in a third column), with the selection on cell (1,1).
+void DeleteTableRows(Table& table);
+// Adds rows at the end or removes them from the end until the table has n data rows.
+void SetDataRows(Table& table, int n);
+
+// Leaving the count edit (after the edit's own exit check): with 1 ≤ n ≤ 100 the readings
+// table gets n data rows; any other text leaves it alone.
+void KxedtTimesExit(Form& form);
+// "增加(&A)": a row for the active tab's table; on tab 0 the count goes up by one.
+void NAdd2Click(Form& form);
+// "删除(&D)": deletes in the active tab's table; on tab 0 the count goes down by one, not
+// below 1.
+void NDlt2Click(Form& form);
+
+}  // namespace wcthrm::calc::concreteconserve

@@ -1,0 +1,168 @@
+// Concrete heating form state: the copies between item and controls and the checks of each tab.
+#include "ConcreteHeatForm.h"
+
+#include <cmath>
+
+#include "Errors.h"
+#include "Gbk.h"
+#include "NumberText.h"
+
+namespace wcthrm::calc::concreteheat {
+
+namespace {
+
+constexpr Bound Incl(double v) { return {v, true}; }
+constexpr Bound Excl(double v) { return {v, false}; }
+
+const char* const kMassMessage = "表格中材料用量必须为0（包括）～5000（包括）之间的数值！";
+const char* const kTempMessage = "表格中材料温度必须为-50（包括）～100（包括）之间的数值！";
+
+// The mix-temperature denominator is zero exactly when every mass is 0.
+const char* const kNoMassMessage = "表格中材料用量不能全部为0！";
+// Only a K2 far below anything the edit can hold makes the heat demand overflow.
+const char* const kHeatOverflowMessage = "时间利用系数K2过小，耗热量超出计算范围！";
+
+// The combo item whose trimmed text equals the trimmed text, or -1.
+template <size_t N>
+int ComboIndexOf(const std::string& text, const std::array<std::string, N>& items) {
+  for (size_t i = 0; i < N; ++i) {
+    if (TrimBlanks(items[i]) == TrimBlanks(text)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+template <size_t N>
+std::string ComboText(int index, const std::array<std::string, N>& items) {
+  return index >= 0 && static_cast<size_t>(index) < N ? items[static_cast<size_t>(index)] : "";
+}
+
+using TextMember = std::string TConcreteHeat::*;
+
+// The table property of column c (1–4) in row r (1 masses, 2 temperatures).
+TextMember CellProperty(int c, int r) {
+  static constexpr TextMember kMasses[] = {&TConcreteHeat::mw, &TConcreteHeat::mce,
+                                           &TConcreteHeat::msa, &TConcreteHeat::mg};
+  static constexpr TextMember kTemps[] = {&TConcreteHeat::Tw, &TConcreteHeat::Tce,
+                                          &TConcreteHeat::Tsa, &TConcreteHeat::Tg};
+  return (r == 1 ? kMasses : kTemps)[c - 1];
+}
+
+CheckResult CheckTabEdits(const Form& form, int tab) {
+  for (const EditField& e : kEdits) {
+    if (e.tab != tab) continue;
+    if (auto fault = CheckEdit(e.control, form.*e.text, e.lower, e.upper, e.message)) return fault;
+  }
+  return std::nullopt;
+}
+
+CheckResult CheckBlendTable(const Form& form) {
+  for (int r = 1; r <= 2; ++r) {
+    for (int c = 1; c <= 4; ++c) {
+      auto fault = r == 1 ? CheckCell(kGridName, c, r, form.grid.at(c).at(r), Incl(0), Incl(5000),
+                                      kMassMessage)
+                          : CheckCell(kGridName, c, r, form.grid.at(c).at(r), Incl(-50), Incl(100),
+                                      kTempMessage);
+      if (fault) return fault;
+    }
+  }
+  return std::nullopt;
+}
+
+void CheckTab(int tab) {
+  if (tab < 0 || tab >= kTabCount) {
+    throw RangeError("concrete heating has no tab " + std::to_string(tab));
+  }
+}
+
+}  // namespace
+
+const std::array<EditField, 15> kEdits = {{
+    {"kxedtClbr", &Form::Clbr, &TConcreteHeat::Clbr, 0, Excl(0), Incl(10),
+     "请输入 0 (不包含) 到 10 (包含) 之间的实数！"},
+    {"kxedtClmi", &Form::Clmi, &TConcreteHeat::Clmi, 0, Excl(0), Incl(5000),
+     "请输入 0 (不包含) 到 5000 (包含) 之间的实数！"},
+    {"kxedtYll", &Form::Yll, &TConcreteHeat::Yll, 0, Excl(0), Incl(10000),
+     "请输入 0 (不包含) 到 10000 (包含) 之间的实数！"},
+    {"kxedtJrqclwd", &Form::Jrqclwd, &TConcreteHeat::Jrqclwd, 0, Incl(-50), Incl(5),
+     "请输入 -50 (包含) 到 5 (包含) 之间的实数！"},
+    {"kxedtBjyxs", &Form::Bjyxs, &TConcreteHeat::Bjyxs, 0, Excl(0), Incl(10),
+     "请输入 0 (不包含) 到 10 (包含) 之间的实数！"},
+    {"kxedtJrhclwd", &Form::Jrhclwd, &TConcreteHeat::Jrhclwd, 0, Incl(5), Incl(50),
+     "请输入 5 (包含) 到 50 (包含) 之间的实数！"},
+    {"kxedtSjlyxs", &Form::Sjlyxs, &TConcreteHeat::Sjlyxs, 0, Excl(0), Incl(10),
+     "请输入 0 (不包含) 到 10 (包含) 之间的实数！"},
+    {"kxedtWjqw", &Form::Wjqw, &TConcreteHeat::Wjqw, 1, Incl(-50), Incl(5),
+     "请输入 -50 (包含) 到 5 (包含) 之间的实数！"},
+    {"kxedtJrzgwd", &Form::Jrzgwd, &TConcreteHeat::Jrzgwd, 1, Incl(5), Incl(100),
+     "请输入 5 (包含) 到 100 (包含) 之间的实数！"},
+    {"kxedtCldrb", &Form::Cldrb, &TConcreteHeat::Cldrb, 2, Excl(0), Incl(1000),
+     "请输入 0 (不包含) 到 1000 (包含) 之间的实数！"},
+    {"kxedtSdrjr", &Form::Sdrjr, &TConcreteHeat::Sdrjr, 2, Excl(0), Incl(1000),
+     "请输入 0 (不包含) 到 1000 (包含) 之间的实数！"},
+    {"kxedtSzhsl", &Form::Szhsl, &TConcreteHeat::Szhsl, 2, Incl(0), Excl(100),
+     "请输入 0 (包含) 到 100 (不包含) 之间的实数！"},
+    {"kxedtHsl", &Form::Hsl, &TConcreteHeat::Hsl, 2, Incl(0), Excl(100),
+     "请输入 0 (包含) 到 100 (不包含) 之间的实数！"},
+    {"kxedtBhwwd", &Form::Bhwwd, &TConcreteHeat::Bhwwd, 3, Excl(0), Incl(100),
+     "请输入 0 (不包含) 到 100 (包含) 之间的实数！"},
+    {"kxedtBhjpnwd", &Form::Bhjpnwd, &TConcreteHeat::Bhjpnwd, 3, Incl(-50), Incl(100),
+     "请输入 -50 (包含) 到 100 (包含) 之间的实数！"},
+}};
+
+Form Load(const TConcreteHeat& item) {
+  Form form;
+  for (const EditField& e : kEdits) form.*e.text = NumberText(item.*e.property);
+  form.cbJrfs = ComboIndexOf(FromGbk(item.Jrfs), kJrfsItems);
+  form.cbSnbh = ComboIndexOf(FromGbk(item.Snbh), kSnbhItems);
+  for (int r = 1; r <= 2; ++r) {
+    for (int c = 1; c <= 4; ++c) form.grid[c][r] = FromGbk(item.*CellProperty(c, r));
+  }
+  const char* const columns[] = {"水", "水泥", "砂子", "石子"};
+  for (int c = 1; c <= 4; ++c) form.grid[c][0] = columns[c - 1];
+  form.grid[0][1] = "材料用量（kg）";
+  form.grid[0][2] = "材料温度（℃）";
+  // Showing the dialog always starts on the first tab with the "蓄热法" picture, whatever
+  // method is selected.
+  form.activeTab = 0;
+  form.image4Visible = true;
+  return form;
+}
+
+void Store(const Form& form, TConcreteHeat& item) {
+  for (const EditField& e : kEdits) item.*e.property = StrToFloat(form.*e.text);
+  item.Jrfs = ToGbk(ComboText(form.cbJrfs, kJrfsItems));
+  item.Snbh = ToGbk(ComboText(form.cbSnbh, kSnbhItems));
+  for (int r = 1; r <= 2; ++r) {
+    for (int c = 1; c <= 4; ++c) item.*CellProperty(c, r) = ToGbk(form.grid.at(c).at(r));
+  }
+}
+
+void SelectJrfs(Form& form, int index) {
+  form.cbJrfs = index;
+  form.image4Visible = index == 0;
+}
+
+CheckResult Check(const Form& form, int tab) {
+  CheckTab(tab);
+  if (auto fault = CheckTabEdits(form, tab)) return fault;
+  if (tab == 0 && !std::isfinite(HeatDemand(form))) {
+    return Fault{"kxedtSjlyxs", -1, -1, kHeatOverflowMessage};
+  }
+  if (tab == 2) {
+    if (auto fault = CheckBlendTable(form)) return fault;
+    if (!std::isfinite(MixTemperature(form))) return Fault{kGridName, 1, 1, kNoMassMessage};
+  }
+  return std::nullopt;
+}
+
+CheckResult CheckForSaveDefaults(const Form& form) {
+  for (int tab = 0; tab < kTabCount; ++tab) {
+    if (auto fault = CheckTabEdits(form, tab)) return fault;
+    if (tab == 2) {
+      if (auto fault = CheckBlendTable(form)) return fault;
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace wcthrm::calc::concreteheat

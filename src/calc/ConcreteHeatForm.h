@@ -1,0 +1,93 @@
+// The concrete heating dialog without its widgets: what its controls hold, the copies between
+// controls and item, the checks of each tab and the books they lead to. The Qt dialog and the
+// command-line calculator both run these functions. Texts here are UTF-8.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "FormCommon.h"
+#include "U_Class_ConcreteHeat.h"
+
+namespace wcthrm::calc::concreteheat {
+
+inline constexpr int kTabCount = 4;  // heat demand, outlet, mix, mixer outlet
+
+// The mix table "AdvStringGrid1": 5 columns × 3 rows with the fixed header row 0 and header
+// column 0. Columns 1–4 are water, cement, sand and stone; row 1 the masses (kg), row 2 the
+// temperatures (℃).
+inline constexpr const char* kGridName = "AdvStringGrid1";
+inline constexpr int kGridCols = 5;
+inline constexpr int kGridRows = 3;
+
+// Height of the page control per tab; the output pane takes the rest.
+inline constexpr std::array<int, kTabCount> kPageHeights = {215, 175, 265, 115};
+
+// The fixed lists of the two combo boxes.
+inline const std::array<std::string, 2> kJrfsItems = {"蓄热法", "人工加热法"};
+inline const std::array<std::string, 2> kSnbhItems = {"≥525", "＜525"};
+
+struct Form {
+  // Numeric edit texts, each named like its property; the edit is "kxedt" + that name.
+  std::string Clbr, Clmi, Yll, Jrqclwd, Bjyxs, Jrhclwd, Sjlyxs;  // tab 0
+  std::string Wjqw, Jrzgwd;                                      // tab 1
+  std::string Cldrb, Sdrjr, Szhsl, Hsl;                          // tab 2
+  std::string Bhwwd, Bhjpnwd;                                    // tab 3
+
+  int cbJrfs = 0;  // selected index of the heating-method combo, -1 when none
+  int cbSnbh = 0;  // selected index of the cement-grade combo, -1 when none
+  // The "蓄热法" formula picture (Image4) is shown; the "人工加热法" one (Image5) otherwise.
+  bool image4Visible = true;
+
+  // AdvStringGrid1 cells as grid[col][row], header row and column included.
+  std::vector<std::vector<std::string>> grid =
+      std::vector<std::vector<std::string>>(kGridCols, std::vector<std::string>(kGridRows));
+
+  int activeTab = 0;
+};
+
+// One numeric edit: its control, its text in the form, its property and its check.
+struct EditField {
+  const char* control;
+  std::string Form::*text;
+  double TConcreteHeat::*property;
+  int tab;
+  Bound lower;
+  Bound upper;
+  const char* message;
+};
+
+// The 15 edits in property order, which is also their order on each tab and in the checks.
+extern const std::array<EditField, 15> kEdits;
+
+// What the dialog shows once it is open: the item's values, the table headers, tab 0, the
+// "蓄热法" picture.
+Form Load(const TConcreteHeat& item);
+
+// Copies the controls into the item: the edits in property order, then the combos, then the
+// table cells as typed. An edit text that is no number throws ConversionError; the properties
+// copied before it keep their new values.
+void Store(const Form& form, TConcreteHeat& item);
+
+// The heating-method combo was clicked with index selected: picks the formula picture.
+void SelectJrfs(Form& form, int index);
+
+// The results of the tabs from the form's texts, in the evaluation order of the book; each
+// needs its tab's checks passed (a text that is no number throws ConversionError).
+double HeatDemand(const Form& form);              // tab 0: Q in kJ/h
+double OutletTemperature(const Form& form);       // tab 1: Th in ℃
+double MixTemperature(const Form& form);          // tab 2: T0 in ℃
+double MixerOutletTemperature(const Form& form);  // tab 3: T1 in ℃
+
+// The checks of "计算" on tab (0..kTabCount-1, else RangeError): the first fault, or
+// std::nullopt when the book may be written.
+CheckResult Check(const Form& form, int tab);
+
+// The checks "保存默认值" runs: every tab's, in tab order.
+CheckResult CheckForSaveDefaults(const Form& form);
+
+// The book of tab, after Check(form, tab) passed; "$…$" marks subscripts.
+BookLines Book(const Form& form, int tab);
+
+}  // namespace wcthrm::calc::concreteheat

@@ -1,0 +1,132 @@
+// Concrete heating calculations and their book lines, one section per tab.
+#include <cmath>
+
+#include "ConcreteHeatForm.h"
+#include "Errors.h"
+#include "NumberText.h"
+
+namespace wcthrm::calc::concreteheat {
+
+namespace {
+
+const std::string& Cell(const Form& form, int c, int r) { return form.grid.at(c).at(r); }
+
+// The checks keep infinities out; this only guards a book written without them.
+double Finite(double value, const char* what) {
+  if (!std::isfinite(value)) throw RangeError(std::string(what) + " is not a finite number");
+  return value;
+}
+
+BookLines HeatDemandBook(const Form& form) {
+  const double q = Finite(HeatDemand(form), "heat demand");
+  std::string t1 = EditValueText(form.Jrqclwd);
+  if (Num(form.Jrqclwd) < 0) t1 = "（" + t1 + "）";
+  return {
+      "耗热量Q＝" + EditValueText(form.Clbr) + "×" + EditValueText(form.Clmi) + "×" +
+          EditValueText(form.Yll) + "×（" + EditValueText(form.Jrhclwd) + "－" + t1 + "）×（" +
+          EditValueText(form.Bjyxs) + "/" + EditValueText(form.Sjlyxs) + "）",
+      "       ＝" + NumberText(q) + " kJ/h",
+  };
+}
+
+BookLines OutletBook(const Form& form) {
+  const double th = OutletTemperature(form);
+  const int a = form.cbJrfs == 0 ? 30 : 10;
+  const bool feasible = Num(form.Jrzgwd) >= th;
+  return {
+      "混凝土拌和物出厂温度T$h$＝" + IntToText(a) + "－0.5×" + EditValueText(form.Wjqw),
+      "                      ＝" + NumberText(th) + (feasible ? "℃≤" : "℃＞") +
+          EditValueText(form.Jrzgwd) + "℃",
+      feasible ? "可以。" : "不可以。",
+  };
+}
+
+BookLines MixBook(const Form& form) {
+  const double t0 = Finite(MixTemperature(form), "mix temperature");
+  const std::string& mw = Cell(form, 1, 1);
+  const std::string& mce = Cell(form, 2, 1);
+  const std::string& msa = Cell(form, 3, 1);
+  const std::string& mg = Cell(form, 4, 1);
+  const std::string& tw = Cell(form, 1, 2);
+  const std::string& tce = Cell(form, 2, 2);
+  const std::string& tsa = Cell(form, 3, 2);
+  const std::string& tg = Cell(form, 4, 2);
+  const std::string wsa = EditValueText(form.Szhsl, 0.01);
+  const std::string wg = EditValueText(form.Hsl, 0.01);
+  const std::string c1 = EditValueText(form.Cldrb);
+  const std::string c2 = EditValueText(form.Sdrjr);
+  return {
+      "混凝土拌和物的理论温度T$0$＝[0.92×（" + mce + "×" + tce + "＋" + msa + "×" + tsa + "＋" +
+          mg + "×" + tg + "）＋4.2×" + tw + "×（" + mw + "－" + wsa + "×" + msa + "－" + wg + "×" +
+          mg + "）＋" + c1 + "×（" + wsa + "×" + msa + "×" + tsa + "＋" + wg + "×" + mg + "×" + tg +
+          "）－" + c2 + "×（" + wsa + "×" + msa + "＋" + wg + "×" + mg + "）]/[4.2×" + mw +
+          "＋0.92×（" + mce + "＋" + msa + "＋" + mg + "）]",
+      "＝" + RoundToStr(2, t0) + "℃",
+  };
+}
+
+BookLines MixerOutletBook(const Form& form) {
+  const double t1 = MixerOutletTemperature(form);
+  const std::string t0 = EditValueText(form.Bhwwd);
+  return {
+      "混凝土拌和物的出机温度T$1$＝" + t0 + "－0.16×（" + t0 + "－" + EditValueText(form.Bhjpnwd) +
+          "）",
+      "                        ＝" + NumberText(t1) + " ℃",
+  };
+}
+
+}  // namespace
+
+double HeatDemand(const Form& form) {
+  const double c = Num(form.Clbr), rho = Num(form.Clmi), v = Num(form.Yll);
+  const double t1 = Num(form.Jrqclwd), k1 = Num(form.Bjyxs), t2 = Num(form.Jrhclwd);
+  const double k2 = Num(form.Sjlyxs);
+  return ((((c * rho) * v) * (t2 - t1)) * k1) / k2;
+}
+
+double OutletTemperature(const Form& form) {
+  const double a = form.cbJrfs == 0 ? 30 : 10;  // no selection counts as "人工加热法"
+  return a - 0.5 * Num(form.Wjqw);
+}
+
+double MixTemperature(const Form& form) {
+  const double mw = Num(Cell(form, 1, 1)), mce = Num(Cell(form, 2, 1));
+  const double msa = Num(Cell(form, 3, 1)), mg = Num(Cell(form, 4, 1));
+  const double tw = Num(Cell(form, 1, 2)), tce = Num(Cell(form, 2, 2));
+  const double tsa = Num(Cell(form, 3, 2)), tg = Num(Cell(form, 4, 2));
+  const double c1 = Num(form.Cldrb), c2 = Num(form.Sdrjr);
+  const double wsa = Num(form.Szhsl) / 100, wg = Num(form.Hsl) / 100;
+  const double s1 = mce * tce;
+  const double s2 = msa * tsa + s1;
+  const double s3 = 0.92 * (mg * tg + s2);
+  const double w = 4.2 * tw;
+  const double r = (mw - wsa * msa) - wg * mg;
+  const double s4 = r * w + s3;
+  const double s5 = wg * mg * tg + wsa * msa * tsa;
+  const double s6 = c1 * s5 + s4;
+  const double s7 = wg * mg + wsa * msa;
+  const double n = s6 - c2 * s7;
+  const double d = 0.92 * (mg + (msa + mce)) + 4.2 * mw;
+  return n / d;
+}
+
+double MixerOutletTemperature(const Form& form) {
+  const double t0 = Num(form.Bhwwd), ti = Num(form.Bhjpnwd);
+  return t0 - 0.16 * (t0 - ti);
+}
+
+BookLines Book(const Form& form, int tab) {
+  switch (tab) {
+    case 0:
+      return HeatDemandBook(form);
+    case 1:
+      return OutletBook(form);
+    case 2:
+      return MixBook(form);
+    case 3:
+      return MixerOutletBook(form);
+  }
+  throw RangeError("concrete heating has no tab " + std::to_string(tab));
+}
+
+}  // namespace wcthrm::calc::concreteheat

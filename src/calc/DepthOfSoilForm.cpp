@@ -1,0 +1,291 @@
+// Freezing depth form state: item <-> form, the freezing-index sum and the table operations.
+#include "DepthOfSoilForm.h"
+
+#include <algorithm>
+#include <array>
+
+#include "Gbk.h"
+#include "NumberText.h"
+
+namespace wcthrm::calc::depthofsoil {
+
+namespace {
+
+using Row = std::vector<std::string>;
+
+const Row kDayHeader = {"序号", "冻结的天数t（d）", "平均日负气温T（℃）"};
+const Row kLayerHeader = {"序号", "保温材料的铺设厚度hi(cm)", "对土壤冻结影响系数βi"};
+
+// Header row and row numbers, as the dialog writes them when it is shown.
+void SetHeader(Grid& g, const Row& header) {
+  g.cells.at(0) = header;
+  for (int r = 1; r <= g.DataRows(); ++r) g.At(0, r) = std::to_string(r);
+}
+
+Grid DesignGrid(const Row& header) {
+  Grid g{{Row(3), Row(3), Row(3)}};
+  SetHeader(g, header);
+  return g;
+}
+
+void AppendRow(Grid& g, std::string second, std::string third) {
+  g.cells.push_back({std::to_string(g.DataRows() + 1), std::move(second), std::move(third)});
+}
+
+// Counts from 1 to 100 resize the table; then each stored cell goes into its row, where the
+// table has that row.
+void FillTable(Grid& g, int32_t count, const std::vector<std::string>& cells) {
+  if (count >= 1 && count <= 100) {
+    while (g.DataRows() < count) AppendRow(g, "0", "0.00");
+    while (g.DataRows() > count) g.cells.pop_back();
+  }
+  for (size_t i = 0; i < cells.size(); ++i) {
+    const int row = static_cast<int>(i / 2) + 1;
+    if (row > g.DataRows()) break;
+    g.At(1 + static_cast<int>(i % 2), row) = FromGbk(cells[i]);
+  }
+}
+
+std::vector<std::string> CellsOf(const Grid& g) {
+  std::vector<std::string> cells;
+  for (int r = 1; r <= g.DataRows(); ++r) {
+    cells.push_back(ToGbk(g.At(1, r)));
+    cells.push_back(ToGbk(g.At(2, r)));
+  }
+  return cells;
+}
+
+void Renumber(Grid& g) {
+  for (int r = 1; r <= g.DataRows(); ++r) g.At(0, r) = std::to_string(r);
+}
+
+bool ValidDays(const std::string& text) {
+  if (text.empty() || !IsNumberText(text)) return false;
+  auto days = ParseInt(text);
+  return days && *days >= 0 && *days <= 366;
+}
+
+bool ValidTemperature(const std::string& text) {
+  if (text.empty() || !IsNumberText(text)) return false;
+  auto t = ParseDecimal(text);
+  return t && *t >= 0 && *t <= 50;
+}
+
+}  // namespace
+
+Grid& DayTable(Form& form, int tab) {
+  std::array<Grid*, kTabCount> tables = {&form.advsgNoHeatSoil, &form.advsgSdbwtr,
+                                         &form.advsgFxbwtr, &form.advsgFgbwtr};
+  return *tables.at(tab);
+}
+const Grid& DayTable(const Form& form, int tab) { return DayTable(const_cast<Form&>(form), tab); }
+
+bool& AutoCal(Form& form, int tab) {
+  std::array<bool*, kTabCount> boxes = {&form.cbAutoCal1, &form.cbAutoCal2, &form.cbAutoCal3,
+                                        &form.cbAutoCal4};
+  return *boxes.at(tab);
+}
+bool AutoCal(const Form& form, int tab) { return AutoCal(const_cast<Form&>(form), tab); }
+
+std::string& PField(Form& form, int tab) {
+  std::array<std::string*, kTabCount> fields = {&form.kxedtDjzs1, &form.kxedtDjzs2,
+                                                &form.kxedtDjzs3, &form.kxedtDjzs4};
+  return *fields.at(tab);
+}
+const std::string& PField(const Form& form, int tab) {
+  return PField(const_cast<Form&>(form), tab);
+}
+
+Form DesignForm() {
+  Form form;
+  for (int tab = 0; tab < kTabCount; ++tab) DayTable(form, tab) = DesignGrid(kDayHeader);
+  form.advsgFgbwtr2 = DesignGrid(kLayerHeader);
+  return form;
+}
+
+Form Load(const TDepthOfSoil& item) {
+  Form form = DesignForm();
+  // Filling a table touches no P field: a typed P shows as stored whatever the row count.
+  form.rbNoHeatSoil = item.NoHeatSoil1;
+  FillTable(form.advsgNoHeatSoil, item.Count1, item.slOneNoHeatSoil);
+  form.cbAutoCal1 = item.Zdlj1;
+  form.kxedtDjxs = NumberText(item.Djxs1);
+  form.kxedtDjzs1 = NumberText(item.Djzs1);
+  form.kxedtSumTemp = NumberText(item.SumTemp);
+
+  form.cbAutoCal2 = item.Zdlj2;
+  form.kxedtDjzs2 = NumberText(item.Djzs2);
+  FillTable(form.advsgSdbwtr, item.Count2, item.slTwoNoHeatSoil);
+  form.RadioButton1 = item.NoHeatSoil2;
+  form.kxedtDjxs2 = NumberText(item.Djxs2);
+  form.kxedtFdjsxs = NumberText(item.Fdjsxs);
+
+  form.cbAutoCal3 = item.Zdlj3;
+  form.kxedtDjzs3 = NumberText(item.Djzs3);
+  FillTable(form.advsgFxbwtr, item.Count3, item.slThreeNoHeatSoil);
+  form.kxedtXdpjrdxs = NumberText(item.Xdpjrdxs);
+  form.kxedtXdpjfgxs = NumberText(item.Xdpjfgxs);
+  form.kxedtYxxs = NumberText(item.Yxxs);
+
+  form.RadioButton3 = item.CalDjsd;
+  form.cbAutoCal4 = item.Zdlj4;
+  form.kxedtDjzs4 = NumberText(item.Djzs4);
+  FillTable(form.advsgFgbwtr, item.Count4, item.slFourNoHeatSoil);
+
+  Grid& layers = form.advsgFgbwtr2;
+  FillTable(layers, item.Count5, item.slFiveNoHeatSoil);
+  for (int r = 1; r <= layers.DataRows(); ++r) {
+    if (layers.At(1, r) == kUnknown) form.UnknownRow = r;
+  }
+
+  // What showing the dialog does: headers, then each box's handler in tab order.
+  for (int tab = 0; tab < kTabCount; ++tab) {
+    SetHeader(DayTable(form, tab), kDayHeader);
+    if (tab == 3) SetHeader(layers, kLayerHeader);
+    SetAutoCal(form, tab, AutoCal(form, tab));
+  }
+  return form;
+}
+
+void Store(const Form& form, TDepthOfSoil& item) {
+  // Every conversion before the first assignment, so a bad text changes nothing.
+  const double djxs1 = StrToFloat(form.kxedtDjxs);
+  const double djzs1 = StrToFloat(form.kxedtDjzs1);
+  const double sumTemp = StrToFloat(form.kxedtSumTemp);
+  const double djzs2 = StrToFloat(form.kxedtDjzs2);
+  const double djxs2 = StrToFloat(form.kxedtDjxs2);
+  const double fdjsxs = StrToFloat(form.kxedtFdjsxs);
+  const double djzs3 = StrToFloat(form.kxedtDjzs3);
+  const double xdpjrdxs = StrToFloat(form.kxedtXdpjrdxs);
+  const double xdpjfgxs = StrToFloat(form.kxedtXdpjfgxs);
+  const double yxxs = StrToFloat(form.kxedtYxxs);
+  const double djzs4 = StrToFloat(form.kxedtDjzs4);
+
+  item.NoHeatSoil1 = form.rbNoHeatSoil;
+  item.Zdlj1 = form.cbAutoCal1;
+  item.Count1 = form.advsgNoHeatSoil.DataRows();
+  item.slOneNoHeatSoil = CellsOf(form.advsgNoHeatSoil);
+  item.Djxs1 = djxs1;
+  item.Djzs1 = djzs1;
+  item.SumTemp = sumTemp;
+
+  item.Zdlj2 = form.cbAutoCal2;
+  item.Djzs2 = djzs2;
+  item.Count2 = form.advsgSdbwtr.DataRows();
+  item.NoHeatSoil2 = form.RadioButton1;
+  item.Djxs2 = djxs2;
+  item.Fdjsxs = fdjsxs;
+  item.slTwoNoHeatSoil = CellsOf(form.advsgSdbwtr);
+
+  item.Zdlj3 = form.cbAutoCal3;
+  item.Djzs3 = djzs3;
+  item.Count3 = form.advsgFxbwtr.DataRows();
+  item.Xdpjrdxs = xdpjrdxs;
+  item.Xdpjfgxs = xdpjfgxs;
+  item.Yxxs = yxxs;
+  item.CalDjsd = form.RadioButton3;
+  item.slThreeNoHeatSoil = CellsOf(form.advsgFxbwtr);
+
+  item.Zdlj4 = form.cbAutoCal4;
+  item.Djzs4 = djzs4;
+  item.Count4 = form.advsgFgbwtr.DataRows();
+  item.Count5 = form.advsgFgbwtr2.DataRows();
+  item.slFourNoHeatSoil = CellsOf(form.advsgFgbwtr);
+  item.slFiveNoHeatSoil = CellsOf(form.advsgFgbwtr2);
+}
+
+double SumFreezingIndex(Grid& table) {
+  double sum = 0;
+  for (int r = 1; r <= table.DataRows(); ++r) {
+    std::string& days = table.At(1, r);
+    std::string& temperature = table.At(2, r);
+    // A day count that is no whole number is repaired too: it could not be summed as days.
+    if (!ValidDays(days)) days = "0";
+    if (!ValidTemperature(temperature)) temperature = "0";
+    sum += *ParseInt(days) * *ParseDecimal(temperature);
+  }
+  return sum;
+}
+
+void SetAutoCal(Form& form, int tab, bool checked) {
+  AutoCal(form, tab) = checked;
+  if (checked) PField(form, tab) = NumberText(SumFreezingIndex(DayTable(form, tab)));
+}
+
+void DayTableTouched(Form& form, int tab) {
+  const double sum = SumFreezingIndex(DayTable(form, tab));
+  if (AutoCal(form, tab)) PField(form, tab) = NumberText(sum);
+}
+
+CellPos AddDayRow(Form& form, int tab) {
+  Grid& g = DayTable(form, tab);
+  AppendRow(g, "0", "0.00");
+  return {1, g.DataRows()};
+}
+
+CellPos DeleteDayRows(Form& form, int tab, int first, int last) {
+  Grid& g = DayTable(form, tab);
+  if (first > last) std::swap(first, last);
+  first = std::max(first, 1);
+  last = std::min(last, g.DataRows());
+  if (g.DataRows() <= 1 || (first == 1 && last == g.DataRows())) {
+    // The grid keeps one data row; it starts over.
+    g.cells.resize(2);
+    g.cells[1] = {"1", "0", "0.00"};
+    return {1, 1};
+  }
+  if (first > last) return {1, std::clamp(first, 1, g.DataRows())};
+  g.cells.erase(g.cells.begin() + first, g.cells.begin() + last + 1);
+  Renumber(g);
+  return {1, std::min(first, g.DataRows())};
+}
+
+CellPos AddLayerRow(Form& form) {
+  Grid& g = form.advsgFgbwtr2;
+  AppendRow(g, "", "0.00");
+  return {1, g.DataRows()};
+}
+
+CellPos DeleteLayerRow(Form& form, int row) {
+  Grid& g = form.advsgFgbwtr2;
+  if (g.DataRows() <= 1) {
+    g.cells.resize(2);
+    g.cells[1] = {"1", "", "0.00"};
+    form.UnknownRow = -1;
+    return {1, 1};
+  }
+  if (row < 1 || row > g.DataRows()) return {1, std::clamp(row, 1, g.DataRows())};
+  if (row == form.UnknownRow) {
+    form.UnknownRow = -1;
+  } else if (row < form.UnknownRow) {
+    --form.UnknownRow;
+  }
+  g.cells.erase(g.cells.begin() + row);
+  Renumber(g);
+  return {1, std::min(row, g.DataRows())};
+}
+
+ThicknessEditor EnterThicknessEditor(const Form& form, int row) {
+  const std::string& cell = form.advsgFgbwtr2.At(1, row);
+  ThicknessEditor editor{{kUnknown, kKnown}, kKnown, "", true};
+  if (form.UnknownRow >= 0 && (cell.empty() || cell.starts_with(kKnown))) {
+    editor.items.erase(editor.items.begin());  // a second unknown cannot be chosen
+  }
+  editor.daysVisible = editor.choice == kKnown;
+  const size_t comma = cell.find(',');
+  if (comma != std::string::npos) editor.days = cell.substr(comma + 1);
+  return editor;
+}
+
+void LeaveThicknessEditor(Form& form, int row, const ThicknessEditor& editor) {
+  std::string& cell = form.advsgFgbwtr2.At(1, row);
+  if (editor.choice == kUnknown) {
+    cell = kUnknown;
+    form.UnknownRow = row;
+    return;
+  }
+  cell = editor.choice + "," + editor.days;
+  if (form.UnknownRow == row) form.UnknownRow = -1;
+}
+
+}  // namespace wcthrm::calc::depthofsoil

@@ -1,0 +1,153 @@
+// Form state of the freezing depth dialog: what its four tabs hold, the item <-> form copies,
+// the table operations, the checks and the books. The Qt dialog and the command line both
+// run these functions, so they cannot disagree.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "FormCommon.h"
+#include "U_Class_DepthOfSoil.h"
+
+namespace wcthrm::calc::depthofsoil {
+
+inline constexpr int kTabCount = 4;
+
+// The day tables of tabs 0..3 (first column days t, second mean daily negative temperature T).
+inline constexpr const char* kDayTables[kTabCount] = {"advsgNoHeatSoil", "advsgSdbwtr",
+                                                      "advsgFxbwtr", "advsgFgbwtr"};
+// The P field and the "自动累加" box of tabs 0..3.
+inline constexpr const char* kPFields[kTabCount] = {"kxedtDjzs1", "kxedtDjzs2", "kxedtDjzs3",
+                                                    "kxedtDjzs4"};
+inline constexpr const char* kLayerTable = "advsgFgbwtr2";
+
+inline constexpr const char* kUnknown = "求解项";
+inline constexpr const char* kKnown = "已知项";
+
+// One table as the grid holds it: cells[row][col], row 0 the fixed header row, column 0 the
+// fixed row numbers, columns 1 and 2 the data; data rows are 1..DataRows().
+struct Grid {
+  std::vector<std::vector<std::string>> cells;
+
+  int DataRows() const { return static_cast<int>(cells.size()) - 1; }
+  std::string& At(int col, int row) { return cells.at(row).at(col); }
+  const std::string& At(int col, int row) const { return cells.at(row).at(col); }
+  bool operator==(const Grid&) const = default;
+};
+
+// What the dialog's controls hold; edit texts and cells are UTF-8.
+struct Form {
+  int activeTab = 0;
+
+  // Tab 0 "未保温土壤"
+  bool rbNoHeatSoil = true;  // rbBzdjsd is its opposite
+  bool cbAutoCal1 = true;
+  std::string kxedtDjxs = "0.00";
+  std::string kxedtDjzs1 = "0.00";
+  std::string kxedtSumTemp = "0.00";
+  Grid advsgNoHeatSoil;
+
+  // Tab 1 "松动保温土壤"
+  bool cbAutoCal2 = true;
+  std::string kxedtDjzs2 = "0.00";
+  Grid advsgSdbwtr;
+  bool RadioButton1 = true;  // RadioButton2 is its opposite
+  std::string kxedtDjxs2 = "0.00";
+  std::string kxedtFdjsxs = "0.00";
+
+  // Tab 2 "覆雪保温土壤"
+  bool cbAutoCal3 = true;
+  std::string kxedtDjzs3 = "0.00";
+  Grid advsgFxbwtr;
+  std::string kxedtXdpjrdxs = "0.00";
+  std::string kxedtXdpjfgxs = "0.00";
+  std::string kxedtYxxs = "1";
+  bool RadioButton3 = true;  // "冻结深度计算"; RadioButton4 is its opposite
+
+  // Tab 3 "覆盖保温材料土壤"
+  bool cbAutoCal4 = true;
+  std::string kxedtDjzs4 = "0.00";
+  Grid advsgFgbwtr;
+  Grid advsgFgbwtr2;    // layers: thickness cell ("求解项", "已知项,10" or empty), βi cell
+  int UnknownRow = -1;  // the layer row whose thickness cell is "求解项", or -1
+
+  bool operator==(const Form&) const = default;
+};
+
+// The controls of tab 0..3.
+Grid& DayTable(Form& form, int tab);
+const Grid& DayTable(const Form& form, int tab);
+bool& AutoCal(Form& form, int tab);
+bool AutoCal(const Form& form, int tab);
+std::string& PField(Form& form, int tab);
+const std::string& PField(const Form& form, int tab);
+
+// The controls as the dialog creates them, before it shows an item.
+Form DesignForm();
+
+// What the dialog shows once it is open on item.
+Form Load(const TDepthOfSoil& item);
+// Copies the controls into item. Throws ConversionError for an edit text that is no number;
+// item then stays as it was.
+void Store(const Form& form, TDepthOfSoil& item);
+
+// The checks of tab 0..3 ("计算"); any other tab passes.
+CheckResult Check(const Form& form, int tab);
+// The checks "保存默认值" runs before it saves.
+CheckResult CheckForSaveDefaults(const Form& form);
+// The book of tab 0..3; only after Check(form, tab) passed.
+BookLines Book(const Form& form, int tab);
+
+// The freezing index P of tab 0..3 as the book computes it; only after the tab's checks passed.
+double FreezingIndex(const Form& form, int tab);
+// The freezing depth a cover must take up: 60 x (0.004 P - 10^-6 P^2).
+double CoverFreezingDepth(double p);
+// The layer row that is solved for: UnknownRow when it names a row of the layer table, else -1.
+int UnknownLayer(const Form& form);
+// The thickness text of a layer's thickness cell: after the first comma, or the whole cell.
+std::string ThicknessText(const std::string& cell);
+
+// Sums days x temperature over a day table after turning every invalid cell into "0".
+double SumFreezingIndex(Grid& table);
+
+// A grid cell.
+struct CellPos {
+  int col = 1;
+  int row = 1;
+  bool operator==(const CellPos&) const = default;
+};
+
+// A click on the "自动累加" box of tab 0..3 leaving it checked or clear: a checked box puts
+// the table's sum into the P field.
+void SetAutoCal(Form& form, int tab, bool checked);
+// A cell of the tab's day table selected, or the table left: the sum goes into the P field
+// while the box is checked (the table cannot be edited otherwise).
+void DayTableTouched(Form& form, int tab);
+
+// "增加(&A)" on a day table: a row "n", "0", "0.00"; returns its day cell.
+CellPos AddDayRow(Form& form, int tab);
+// "删除(&D)" on a day table with rows first..last selected; one row always stays ("1", "0",
+// "0.00" when none would). Returns the cell to select.
+CellPos DeleteDayRows(Form& form, int tab, int first, int last);
+
+// "增加(&A)" on the layer table: a row "n", empty, "0.00"; returns its thickness cell.
+CellPos AddLayerRow(Form& form);
+// "删除(&D)" on the layer table with row selected, keeping UnknownRow on its layer.
+CellPos DeleteLayerRow(Form& form, int row);
+
+// The in-cell editor of a thickness cell: drop-down cbNumType beside the integer field
+// kxedtDays.
+struct ThicknessEditor {
+  std::vector<std::string> items;  // the drop-down's items
+  std::string choice;              // the item shown
+  std::string days;                // kxedtDays text: the thickness after the first comma
+  bool daysVisible = true;         // kxedtDays is shown only for "已知项"
+  bool operator==(const ThicknessEditor&) const = default;
+};
+
+// Opening the editor on the thickness cell of a layer row: a second unknown is not offered.
+ThicknessEditor EnterThicknessEditor(const Form& form, int row);
+// Closing it: the cell becomes "求解项" or "已知项,<days>", UnknownRow follows.
+void LeaveThicknessEditor(Form& form, int row, const ThicknessEditor& editor);
+
+}  // namespace wcthrm::calc::depthofsoil

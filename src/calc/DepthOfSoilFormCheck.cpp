@@ -1,0 +1,171 @@
+// Freezing depth input checks: each stops at the first fault and names its control.
+#include <cmath>
+
+#include "DepthOfSoilForm.h"
+#include "NumberText.h"
+
+namespace wcthrm::calc::depthofsoil {
+
+namespace {
+
+const std::string kDaysMessage = "表格中冻结天数必须为0（包括）～366（包括）之间的整数！";
+const std::string kTemperatureMessage = "表格中平均日负气温必须为0（包括）～50（包括）之间的数值！";
+const std::string kNoUnknown = "缺少求解项，不能计算！";
+const std::string kUnknownBeta = "求解项对应的对土壤冻结影响系数不能为0、不能为空！";
+const std::string kNoThickness = "已知项中保温材料铺设厚度不能为空！";
+const std::string kThicknessRange =
+    "已知项中保温材料铺设厚度必须为0（包括）～200（包括）之间的数值！";
+const std::string kKnownBeta = "已知项对应的对土壤冻结影响系数不能为空！";
+const std::string kKnownBetaRange = "已知项对应的对土壤冻结影响系数超出计算范围！";
+const std::string kZeroBeta = "各种材料对土壤冻结影响系数β不能为0！";
+const std::string kZeroLambda = "雪的平均热导系数λ不能为0！";
+
+const std::string kUpTo30 = "请输入 0 (包含) 到 30 (包含) 之间的实数！";
+const std::string kUpTo100 = "请输入 0 (包含) 到 100 (包含) 之间的实数！";
+const std::string kUpTo10 = "请输入 0 (包含) 到 10 (包含) 之间的实数！";
+const std::string kUpTo10000 = "请输入 0 (包含) 到 10000 (包含) 之间的实数！";
+const std::string kUpTo100000 = "请输入 0 (包含) 到 100000 (包含) 之间的实数！";
+const std::string kAlpha = "请输入 10 (包含) 到 40 (包含) 之间的实数！";
+
+constexpr Bound Incl(double v) { return {v, true}; }
+
+CheckResult Range(const std::string& control, const std::string& text, double lo, double hi,
+                  const std::string& message) {
+  return CheckEdit(control, text, Incl(lo), Incl(hi), message);
+}
+
+// The P field counts only while the box is clear.
+CheckResult CheckTypedIndex(const Form& form, int tab) {
+  if (AutoCal(form, tab)) return std::nullopt;
+  return Range(kPFields[tab], PField(form, tab), 0, 100000, kUpTo100000);
+}
+
+// Checked even while automatic summation is off and the table cannot be edited.
+CheckResult CheckDayTable(const Form& form, int tab) {
+  const Grid& g = DayTable(form, tab);
+  const char* name = kDayTables[tab];
+  for (int r = 1; r <= g.DataRows(); ++r) {
+    if (auto f = CheckCell(name, 1, r, g.At(1, r), Incl(0), Incl(366), kDaysMessage)) return f;
+  }
+  for (int r = 1; r <= g.DataRows(); ++r) {
+    if (auto f = CheckCell(name, 2, r, g.At(2, r), Incl(0), Incl(50), kTemperatureMessage)) {
+      return f;
+    }
+  }
+  return std::nullopt;
+}
+
+CheckResult CheckLayerTable(const Form& form) {
+  const Grid& g = form.advsgFgbwtr2;
+  const int u = UnknownLayer(form);
+  if (u < 0) return Fault{kLayerTable, 1, 1, kNoUnknown};
+  auto betaU = ParseDecimal(g.At(2, u));
+  if (g.At(2, u).empty() || !betaU || *betaU == 0) return Fault{kLayerTable, 2, u, kUnknownBeta};
+  for (int r = 1; r <= g.DataRows(); ++r) {
+    if (r == u) continue;
+    const std::string& cell = g.At(1, r);
+    if (cell.empty() || cell.find(',') == cell.size() - 1) {
+      return Fault{kLayerTable, 1, r, kNoThickness};
+    }
+    auto t = ParseDecimal(ThicknessText(cell));
+    if (!t || *t < 0 || *t > 200) return Fault{kLayerTable, 1, r, kThicknessRange};
+    // Its value is not tested further; a text that is no number cannot be multiplied.
+    if (g.At(2, r).empty() || !ParseDecimal(g.At(2, r))) {
+      return Fault{kLayerTable, 2, r, kKnownBeta};
+    }
+  }
+  return std::nullopt;
+}
+
+CheckResult CheckNoHeatSoil(const Form& form) {
+  if (!form.rbNoHeatSoil) return Range("kxedtSumTemp", form.kxedtSumTemp, 0, 10000, kUpTo10000);
+  if (auto f = CheckDayTable(form, 0)) return f;
+  if (auto f = Range("kxedtDjxs", form.kxedtDjxs, 0, 30, kUpTo30)) return f;
+  return CheckTypedIndex(form, 0);
+}
+
+CheckResult CheckSdbwtr(const Form& form) {
+  if (auto f = CheckDayTable(form, 1)) return f;
+  if (auto f = CheckTypedIndex(form, 1)) return f;
+  if (form.RadioButton1) return Range("kxedtDjxs2", form.kxedtDjxs2, 0, 30, kUpTo30);
+  return Range("kxedtFdjsxs", form.kxedtFdjsxs, 10, 40, kAlpha);
+}
+
+CheckResult CheckFxbwtr(const Form& form) {
+  if (auto f = CheckDayTable(form, 2)) return f;
+  if (auto f = CheckTypedIndex(form, 2)) return f;
+  if (auto f = Range("kxedtXdpjrdxs", form.kxedtXdpjrdxs, 0, 100, kUpTo100)) return f;
+  if (auto f = Range("kxedtYxxs", form.kxedtYxxs, 0, 10, kUpTo10)) return f;
+  if (form.RadioButton3) return Range("kxedtXdpjfgxs", form.kxedtXdpjfgxs, 0, 100, kUpTo100);
+  return std::nullopt;
+}
+
+CheckResult CheckFgbwtr(const Form& form) {
+  if (auto f = CheckDayTable(form, 3)) return f;
+  if (auto f = CheckLayerTable(form)) return f;
+  return CheckTypedIndex(form, 3);
+}
+
+// The ranges admit β = 0 and λ = 0, both divisors of the snow cover case.
+CheckResult CheckSnowDivisors(const Form& form) {
+  const double x = CoverFreezingDepth(FreezingIndex(form, 2));
+  const double beta = Num(form.kxedtYxxs);
+  if (beta == 0 || !std::isfinite(x / beta)) return Fault{"kxedtYxxs", -1, -1, kZeroBeta};
+  if (form.RadioButton3) return std::nullopt;
+  const double lambda = Num(form.kxedtXdpjrdxs);
+  if (lambda == 0 || !std::isfinite(x / beta / lambda)) {
+    return Fault{"kxedtXdpjrdxs", -1, -1, kZeroLambda};
+  }
+  return std::nullopt;
+}
+
+// Layers whose product overflows, or a divisor so small that the thickness does.
+CheckResult CheckLayerResult(const Form& form) {
+  const Grid& g = form.advsgFgbwtr2;
+  const int u = UnknownLayer(form);
+  double known = 0;
+  for (int r = 1; r <= g.DataRows(); ++r) {
+    if (r == u) continue;
+    known += Num(ThicknessText(g.At(1, r))) * Num(g.At(2, r));
+    if (!std::isfinite(known)) return Fault{kLayerTable, 2, r, kKnownBetaRange};
+  }
+  const double x = CoverFreezingDepth(FreezingIndex(form, 3));
+  if (!std::isfinite((x - known) / Num(g.At(2, u)))) {
+    return Fault{kLayerTable, 2, u, kUnknownBeta};
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+CheckResult Check(const Form& form, int tab) {
+  switch (tab) {
+    case 0:
+      return CheckNoHeatSoil(form);
+    case 1:
+      return CheckSdbwtr(form);
+    case 2: {
+      if (auto f = CheckFxbwtr(form)) return f;
+      return CheckSnowDivisors(form);
+    }
+    case 3: {
+      if (auto f = CheckFgbwtr(form)) return f;
+      return CheckLayerResult(form);
+    }
+    default:
+      return std::nullopt;
+  }
+}
+
+CheckResult CheckForSaveDefaults(const Form& form) {
+  for (int tab = 0; tab < kTabCount; ++tab) {
+    if (auto f = CheckDayTable(form, tab)) return f;
+  }
+  if (auto f = CheckLayerTable(form)) return f;
+  if (auto f = CheckNoHeatSoil(form)) return f;
+  if (auto f = CheckSdbwtr(form)) return f;
+  if (auto f = CheckFxbwtr(form)) return f;
+  return CheckFgbwtr(form);
+}
+
+}  // namespace wcthrm::calc::depthofsoil

@@ -1,0 +1,235 @@
+#include "TongTransitIrrigateForm.h"
+
+#include <cmath>
+#include <iterator>
+
+#include "Gbk.h"
+#include "NumberText.h"
+
+namespace wcthrm::calc::tongtransitirrigate {
+
+namespace {
+
+// One row of an edit check: the edit, its accepted range and its message.
+struct EditRule {
+  const char* control;
+  std::string Form::*text;
+  Bound lower;
+  Bound upper;
+  const char* message;
+};
+
+// clang-format off
+const EditRule kTransportRules[] = {
+    {"kxedtCjwd", &Form::kxedtCjwd, {5, true}, {100, true},
+     "请输入 5 (包含) 到 100 (包含) 之间的实数！"},
+    {"kxedtWdssxs", &Form::kxedtWdssxs, {0, true}, {1, true},
+     "请输入 0 (包含) 到 1 (包含) 之间的实数！"},
+    {"kxedtYsdjzdsj", &Form::kxedtYsdjzdsj, {0, false}, {5, true},
+     "请输入 0 (不包含) 到 5 (包含) 之间的实数！"},
+    {"kxedtYzcs", &Form::kxedtYzcs, {1, true}, {10, true},
+     "请输入 1 (包含) 到 10 (包含) 之间的整数！"},
+    {"kxedtHjwd", &Form::kxedtHjwd, {-50, true}, {50, true},
+     "请输入 -50 (包含) 到 50 (包含) 之间的实数！"},
+};
+// clang-format on
+
+// clang-format off
+const EditRule kPlacingRules[] = {
+    {"kxedtWendu", &Form::kxedtWendu, {5, true}, {80, true},
+     "请输入 5 (包含) 到 80 (包含) 之间的实数！"},
+    {"kxedtZhiliang", &Form::kxedtZhiliang, {0, false}, {5000, true},
+     "请输入 0 (不包含) 到 5000 (包含) 之间的实数！"},
+    {"kxedtHntbrr", &Form::kxedtHntbrr, {0, false}, {10, true},
+     "请输入 0 (不包含) 到 10 (包含) 之间的实数！"},
+};
+// clang-format on
+
+// The accepted range and message of each data row of the table (rows 1 to 3).
+struct RowRule {
+  Bound lower;
+  Bound upper;
+  const char* message;
+};
+
+// clang-format off
+const RowRule kRowRules[] = {
+    {{0, false}, {10, true}, "表格中比热容必须为0（不包括）～10（包括）之间的数值！"},
+    {{0, false}, {5000, true}, "表格中每1m3砼相接触物质量必须为0（不包括）～5000（包括）之间的数值！"},
+    {{-50, true}, {100, true}, "表格中温度必须为-50（包括）～100（包括）之间的数值！"},
+};
+// clang-format on
+
+const char kZeroHeatCapacity[] =
+    "混凝土、模板和钢筋的热容量之和为零，无法计算，请检查每m3混凝土的质量和混凝土比热容！";
+
+CheckResult CheckRules(const Form& form, const EditRule* begin, const EditRule* end) {
+  for (const EditRule* r = begin; r != end; ++r) {
+    const std::string& text = form.*(r->text);
+    if (auto fault = CheckEdit(r->control, text, r->lower, r->upper, r->message)) return fault;
+    // The count is checked on its decimal value but used as a whole number.
+    if (r->text == &Form::kxedtYzcs && !ParseInt(text)) {
+      return Fault{r->control, -1, -1, r->message};
+    }
+  }
+  return std::nullopt;
+}
+
+CheckResult CheckTransportInputs(const Form& form) {
+  return CheckRules(form, std::begin(kTransportRules), std::end(kTransportRules));
+}
+
+CheckResult CheckPlacingInputs(const Form& form) {
+  for (int row = 1; row < kTableRows; ++row) {
+    const RowRule& rule = kRowRules[row - 1];
+    for (int col = 1; col < kTableCols; ++col) {
+      const std::string& text = form.advsgTmpOfFinish[col][row];
+      if (auto fault = CheckCell(kTable, col, row, text, rule.lower, rule.upper, rule.message)) {
+        return fault;
+      }
+    }
+  }
+  return CheckRules(form, std::begin(kPlacingRules), std::end(kPlacingRules));
+}
+
+const std::string& Cell(const Form& form, int col, int row) {
+  return form.advsgTmpOfFinish[col][row];
+}
+
+// The placing result; computable is false when the heat capacities sum to zero, which
+// tiny inputs reach by underflow where long double has no wider range than double.
+struct Placing {
+  bool computable;
+  double t3;
+};
+
+Placing ComputePlacing(const Form& form) {
+  const long double cc = Num(form.kxedtHntbrr), mc = Num(form.kxedtZhiliang),
+                    t2 = Num(form.kxedtWendu);
+  const long double cf = Num(Cell(form, 1, 1)), mf = Num(Cell(form, 1, 2)),
+                    tf = Num(Cell(form, 1, 3));
+  const long double cs = Num(Cell(form, 2, 1)), ms = Num(Cell(form, 2, 2)),
+                    ts = Num(Cell(form, 2, 3));
+  const long double s1 = cf * mf, s2 = s1 * tf, s3 = cc * mc, s4 = t2 * s3 + s2, s5 = cs * ms;
+  const long double n = ts * s5 + s4;
+  const long double r1 = cf * mf, r2 = mc * cc + r1, d = ms * cs + r2;
+  if (d == 0) return {false, 0.0};
+  const double t3 = static_cast<double>(n / d);
+  return {std::isfinite(t3), t3};
+}
+
+// A negative value printed inside a formula, wrapped in full-width parentheses.
+std::string Signed(double value, const std::string& text) {
+  return value < 0 ? "（" + text + "）" : text;
+}
+
+BookLines TransportBook(const Form& form) {
+  const long double t1 = Num(form.kxedtCjwd), alpha = Num(form.kxedtWdssxs),
+                    time = Num(form.kxedtYsdjzdsj), ta = Num(form.kxedtHjwd);
+  const long double n = StrToInt(form.kxedtYzcs);
+  const long double p = alpha * time, a = 0.032L * n + p, d = t1 - ta;
+  const double t2 = static_cast<double>(t1 - d * a);
+
+  const std::string t1Text = EditValueText(form.kxedtCjwd);
+  return {
+      "砼拌和物运输到浇筑时温度：",
+      "T$2$＝" + t1Text + "－（" + EditValueText(form.kxedtYsdjzdsj) + "×" +
+          EditValueText(form.kxedtWdssxs) + "＋0.032×" + form.kxedtYzcs + "）×（" + t1Text + "－" +
+          Signed(static_cast<double>(ta), EditValueText(form.kxedtHjwd)) + "）",
+      " ＝" + NumberText(t2) + "℃",
+  };
+}
+
+BookLines PlacingBook(const Form& form) {
+  const std::string cc = EditValueText(form.kxedtHntbrr), mc = EditValueText(form.kxedtZhiliang),
+                    t2 = EditValueText(form.kxedtWendu);
+  const std::string &cf = Cell(form, 1, 1), &mf = Cell(form, 1, 2), &tf = Cell(form, 1, 3);
+  const std::string &cs = Cell(form, 2, 1), &ms = Cell(form, 2, 2), &ts = Cell(form, 2, 3);
+  const std::string tfPart = Signed(Num(tf), tf) + "＋";
+  const std::string tsPart = Signed(Num(ts), ts) + "）/（";
+  return {
+      "砼浇筑成型完时温度：",
+      "T$3$＝（" + cc + "×" + mc + "×" + t2 + "＋" + cf + "×" + mf + "×" + tfPart + cs + "×" + ms +
+          "×" + tsPart + cc + "×" + mc + "＋" + cf + "×" + mf + "＋" + cs + "×" + ms + "）",
+      "＝" + RoundToStr(2, ComputePlacing(form).t3) + "℃",
+  };
+}
+
+// An edit text as the item's number; the message quotes the text as typed.
+double EditNumber(const std::string& text) { return StrToFloat(ToGbk(text)); }
+
+}  // namespace
+
+Form Load(const TTongTransitIrrigate& item) {
+  Form form;
+  form.kxedtCjwd = NumberText(item.Cjwd);
+  form.kxedtWdssxs = NumberText(item.Wdssxs);
+  form.kxedtYsdjzdsj = NumberText(item.Ysdjzdsj);
+  form.kxedtYzcs = IntToText(item.Yzcs);
+  form.kxedtHjwd = NumberText(item.Hjwd);
+  auto& t = form.advsgTmpOfFinish;
+  t[1][1] = FromGbk(item.cf);
+  t[2][1] = FromGbk(item.cs);
+  t[1][2] = FromGbk(item.mf);
+  t[2][2] = FromGbk(item.ms);
+  t[1][3] = FromGbk(item.Tf);
+  t[2][3] = FromGbk(item.Ts);
+  form.kxedtWendu = NumberText(item.Wendu);
+  form.kxedtZhiliang = NumberText(item.Zhiliang);
+  form.kxedtHntbrr = NumberText(item.Hntbrr);
+  // Written when the dialog is shown.
+  t[1][0] = "模板";
+  t[2][0] = "钢筋";
+  t[0][1] = "比热容（kJ/(kg×℃)）";
+  t[0][2] = "每1m3砼相接触物质量（kg）";
+  t[0][3] = "温度";
+  form.activeTab = kTransportTab;
+  return form;
+}
+
+void Store(const Form& form, TTongTransitIrrigate& item) {
+  item.Cjwd = EditNumber(form.kxedtCjwd);
+  item.Wdssxs = EditNumber(form.kxedtWdssxs);
+  item.Ysdjzdsj = EditNumber(form.kxedtYsdjzdsj);
+  item.Yzcs = StrToInt(ToGbk(form.kxedtYzcs));
+  item.Hjwd = EditNumber(form.kxedtHjwd);
+  const auto& t = form.advsgTmpOfFinish;
+  item.cf = ToGbk(t[1][1]);
+  item.cs = ToGbk(t[2][1]);
+  item.mf = ToGbk(t[1][2]);
+  item.ms = ToGbk(t[2][2]);
+  item.Tf = ToGbk(t[1][3]);
+  item.Ts = ToGbk(t[2][3]);
+  item.Wendu = EditNumber(form.kxedtWendu);
+  item.Zhiliang = EditNumber(form.kxedtZhiliang);
+  item.Hntbrr = EditNumber(form.kxedtHntbrr);
+}
+
+CheckResult Check(const Form& form, int tab) {
+  if (tab == kTransportTab) return CheckTransportInputs(form);
+  if (tab != kPlacingTab) return std::nullopt;
+  if (auto fault = CheckPlacingInputs(form)) return fault;
+  if (!ComputePlacing(form).computable) return Fault{"kxedtZhiliang", -1, -1, kZeroHeatCapacity};
+  return std::nullopt;
+}
+
+CheckResult CheckForSaveDefaults(const Form& form) {
+  if (auto fault = CheckTransportInputs(form)) return fault;
+  return CheckPlacingInputs(form);
+}
+
+int TabOf(const Fault& fault) {
+  if (fault.control == kTable) return kPlacingTab;
+  for (const EditRef& edit : kEdits) {
+    if (fault.control == edit.name) return edit.tab;
+  }
+  return -1;
+}
+
+BookLines Book(const Form& form, int tab) {
+  if (tab == kTransportTab) return TransportBook(form);
+  if (tab == kPlacingTab) return PlacingBook(form);
+  return {};
+}
+
+}  // namespace wcthrm::calc::tongtransitirrigate
