@@ -32,11 +32,12 @@ struct ErrorWindow {
 // A host folder with its tmp/config.ini, and the library loaded from it.
 class Host {
  public:
-  explicit Host(const std::string& config) {
+  explicit Host(const std::string& config, const std::string& defaults = "") {
     folder_ = fs::temp_directory_path() / ("wcthrm_abi_" + std::to_string(::getpid()));
     fs::remove_all(folder_);
     fs::create_directories(folder_ / "tmp");
     std::ofstream(folder_ / "tmp" / "config.ini", std::ios::binary) << config;
+    if (!defaults.empty()) std::ofstream(folder_ / "tmp" / "update.ini", std::ios::binary) << defaults;
     ::setenv("WCTHRM_HOST_FOLDER", folder_.c_str(), 1);
     handle_ = ::dlopen(WCTHRM_LIBRARY, RTLD_NOW | RTLD_LOCAL);
     if (handle_) getPrjMgr_ = reinterpret_cast<GetPrjMgrFn>(::dlsym(handle_, "GetPrjMgr"));
@@ -215,6 +216,132 @@ TEST(HostInterface, UnloadReleasesEverythingAndReloadStartsFresh) {
   mgr->CreateItem(&node, -1);
   ASSERT_NE(node, nullptr);
   EXPECT_EQ(node->GetInnerIndex(), 0);
+}
+
+// The value of a named entry after WriteToList, as text ("" when absent).
+std::string ListValue(IKxObj* node, const char* name) {
+  node->WriteToList();
+  KxValue v{};
+  if (!node->GetValueList()->Find(name, &v)) return "<absent>";
+  switch (v.tag) {
+    case KX_VT_TEXT: return v.asText;
+    case KX_VT_DOUBLE: {
+      char buffer[32];
+      std::snprintf(buffer, sizeof buffer, "%g", v.asDouble);
+      return buffer;
+    }
+    case KX_VT_INT32: return std::to_string(v.asInt32);
+    case KX_VT_BOOL: return v.asBool ? "True" : "False";
+    default: return "";
+  }
+}
+
+// The kinds' keys in GBK, written as escapes: a host test includes only the public header.
+const char* kKindsConfig =
+    "[projectInfo]\r\nRecycleBinTypeId=1\r\nKxPrjTypeId=2\r\nKxfolderTypeId=3\r\n[wcthrm]\r\n"
+    "\xBB\xEC\xC4\xFD\xCD\xC1\xBC\xD3\xC8\xC8=100\r\n"                                  // 混凝土加热
+    "\xBB\xEC\xC4\xFD\xCD\xC1\xD1\xF8\xBB\xA4\xD3\xB2\xBB\xAF\xCE\xC2\xB6\xC8\xBC\xC6\xCB\xE3=101\r\n"  // 混凝土养护硬化温度计算
+    "\xCD\xC1\xC8\xC0\xB6\xB3\xBD\xE1\xC9\xEE\xB6\xC8\xBC\xC6\xCB\xE3=102\r\n"  // 土壤冻结深度计算
+    "\xED\xC5\xD4\xCB\xCA\xE4\xBA\xCD\xBD\xBD\xB9\xE0\xB3\xC9\xD0\xCD\xCE\xC2\xB6\xC8\xBC\xC6\xCB\xE3=103\r\n";  // 砼运输和浇灌成型温度计算
+
+const char* kDefaults =
+    "[ConcreteHeat information]\r\nClbr=7.5\r\n"
+    "[ConcreteConserve information]\r\nMyTemp=12\r\n"
+    "[DepthOfSoil information]\r\nDjxs1=2.25\r\n"
+    "[TongTransitIrrigate information]\r\nCjwd=17.5\r\n";
+
+TEST(HostInterface, CreateItemMakesEachKindWithItsDefaults) {
+  Host host(kKindsConfig, kDefaults);
+  ASSERT_TRUE(host.loaded());
+  ErrorWindow window;
+  IKxPrjMgr* mgr = host.Connect(window);
+  const struct {
+    int32_t typeId;
+    const char* key;
+    const char* value;
+  } kinds[] = {{100, "Clbr", "7.5"}, {101, "MyTemp", "12"}, {102, "Djxs1", "2.25"},
+               {103, "Cjwd", "17.5"}};
+  int32_t expectedIndex = 0;
+  for (const auto& k : kinds) {
+    IKxObj* item = nullptr;
+    mgr->CreateItem(&item, k.typeId);
+    ASSERT_NE(item, nullptr) << k.typeId;
+    EXPECT_EQ(item->GetTypeId(), k.typeId);
+    EXPECT_EQ(item->GetInnerIndex(), expectedIndex++);
+    EXPECT_EQ(ListValue(item, k.key), k.value) << k.typeId;
+    // A list written and read back restores the item.
+    EXPECT_EQ(item->ReadFromList(), 1) << k.typeId;
+  }
+  IKxObj* plain = nullptr;
+  mgr->CreateItem(&plain, 2);
+  ASSERT_NE(plain, nullptr);
+  EXPECT_EQ(ListValue(plain, "Clbr"), "<absent>");
+  EXPECT_TRUE(window.texts.empty());
+}
+
+TEST(HostInterface, FactoryOrderDecidesSharedIdentifiers) {
+  // Heating and curing share 100: the heating row comes first. The transport kind shares 2
+  // with the project node: host nodes are compared first.
+  std::string config = kKindsConfig;
+  config.replace(config.find("=101"), 4, "=100");
+  config.replace(config.find("=103"), 4, "=2");
+  Host host(config, kDefaults);
+  ASSERT_TRUE(host.loaded());
+  ErrorWindow window;
+  IKxPrjMgr* mgr = host.Connect(window);
+  IKxObj* shared = nullptr;
+  mgr->CreateItem(&shared, 100);
+  ASSERT_NE(shared, nullptr);
+  EXPECT_EQ(ListValue(shared, "Clbr"), "7.5");
+  EXPECT_EQ(ListValue(shared, "MyTemp"), "<absent>");
+  IKxObj* node = nullptr;
+  mgr->CreateItem(&node, 2);
+  ASSERT_NE(node, nullptr);
+  EXPECT_EQ(ListValue(node, "Cjwd"), "<absent>");
+}
+
+TEST(HostInterface, CorruptDefaultsReportToTheHostWindow) {
+  Host host(kKindsConfig, "[ConcreteConserve information]\r\nMyTimes=abc\r\n"
+                          "[DepthOfSoil information]\r\nCount1=99999\r\n");
+  ASSERT_TRUE(host.loaded());
+  ErrorWindow window;
+  IKxPrjMgr* mgr = host.Connect(window);
+  for (int32_t typeId : {101, 102}) {
+    IKxObj* item = reinterpret_cast<IKxObj*>(1);
+    mgr->CreateItem(&item, typeId);
+    EXPECT_EQ(item, nullptr) << typeId;
+  }
+  ASSERT_EQ(window.texts.size(), 2u);
+  EXPECT_EQ(window.texts[0].rfind("'abc' is not a valid integer value$", 0), 0u) << window.texts[0];
+  EXPECT_EQ(window.sizes[0], window.texts[0].size() + 1);
+  // The host goes on: other kinds are still made, numbered from where the list stands.
+  IKxObj* heat = nullptr;
+  mgr->CreateItem(&heat, 100);
+  ASSERT_NE(heat, nullptr);
+  EXPECT_EQ(heat->GetInnerIndex(), 0);
+
+}
+
+TEST(HostInterface, CorruptProjectListIsReportedAndTheItemStaysUsable) {
+  Host host(kKindsConfig, kDefaults);
+  ASSERT_TRUE(host.loaded());
+  ErrorWindow window;
+  IKxPrjMgr* mgr = host.Connect(window);
+  IKxObj* curing = nullptr;
+  mgr->CreateItem(&curing, 101);
+  ASSERT_NE(curing, nullptr);
+  IKxValueList* list = curing->GetValueList();
+  list->Clear();
+  KxValue bad{};
+  bad.tag = KX_VT_TEXT;
+  bad.asText = "many";
+  list->Add("MyTimes", &bad);
+  EXPECT_EQ(curing->ReadFromList(), 0);
+  ASSERT_EQ(window.texts.size(), 1u);
+  EXPECT_EQ(window.texts[0].rfind("'many' is not a valid integer value$", 0), 0u);
+  // Values before the bad count were read (absent: 0), those after it kept; the item answers.
+  EXPECT_EQ(ListValue(curing, "MyTemp"), "0");
+  EXPECT_EQ(ListValue(curing, "Dlsj"), "100");
 }
 
 }  // namespace
