@@ -96,8 +96,8 @@ TEST(TKxObjAdapter, EditItemDispatch) {
   ids.ConcreteHeat = 1;  // also a host node identifier
   ids.DepthOfSoil = 50;
   ids.TongTransitIrrigate = 50;
+  RecordingEditor editor;  // outlives the manager, which closes its dialogs when destroyed
   TKxObjAdapter mgr(ids);
-  RecordingEditor editor;
   mgr.SetEditor(&editor);
   TKxObj& plain = mgr.CreateNode();
   TKxObj* host = mgr.CreateItem(1);
