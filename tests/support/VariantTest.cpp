@@ -37,7 +37,7 @@ TEST(Variant, ToTextOfEachKind) {
 }
 
 TEST(Variant, ShortAndLongTextsCopyAndMove) {
-  for (const std::string text : {std::string(""), std::string(13, 's'), std::string(14, 'l'),
+  for (const std::string& text : {std::string(""), std::string(13, 's'), std::string(14, 'l'),
                                  std::string(300, 'x') + ToGbk("中文")}) {
     Variant original(text);
     Variant copy(original);
