@@ -1,16 +1,19 @@
 #include "KxItem.h"
 
 #include <charconv>
+#include <cstring>
 
 #include "Defaults.h"
 
 namespace wcthrm {
 
 std::string_view CellName(std::string& buffer, std::string_view prefix, size_t i) {
-  buffer.assign(prefix);
   char digits[24];
-  auto [end, ec] = std::to_chars(digits, digits + sizeof digits, i);
-  buffer.append(digits, end);
+  const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, i);
+  const size_t length = static_cast<size_t>(end - digits);
+  buffer.resize(prefix.size() + length);
+  std::memcpy(buffer.data(), prefix.data(), prefix.size());
+  std::memcpy(buffer.data() + prefix.size(), digits, length);
   return buffer;
 }
 

@@ -132,8 +132,29 @@ std::string_view IniFile::SectionNameAt(size_t i) const {
   return *HeaderOf(sections_[i].lines.front().text);
 }
 
-std::string_view IniFile::KeyOfLine(const Line& line) { return KeyOf(line.text); }
-std::string_view IniFile::ValueOfLine(const Line& line) { return ValueOf(line.text); }
+IniFile::Line::Line(std::string lineText, std::string lineEnd) : eol(std::move(lineEnd)) {
+  SetText(std::move(lineText));
+}
+
+void IniFile::Line::SetText(std::string lineText) {
+  text = std::move(lineText);
+  const std::string_view key = KeyOf(text);
+  hasKey = !key.empty();
+  if (!hasKey) return;
+  const std::string_view value = ValueOf(text);
+  keyPos = static_cast<uint32_t>(key.data() - text.data());
+  keyLength = static_cast<uint32_t>(key.size());
+  valuePos = static_cast<uint32_t>(value.data() - text.data());
+  valueLength = static_cast<uint32_t>(value.size());
+}
+
+std::string_view IniFile::KeyOfLine(const Line& line) {
+  return std::string_view(line.text).substr(line.keyPos, line.keyLength);
+}
+
+std::string_view IniFile::ValueOfLine(const Line& line) {
+  return std::string_view(line.text).substr(line.valuePos, line.valueLength);
+}
 
 IniFile::IniFile(std::string path) : path_(std::move(path)) {
   std::ifstream in(path_, std::ios::binary);
@@ -165,20 +186,21 @@ void IniFile::Parse(std::string_view data) {
   size_t pos = 0;
   while (pos < data.size()) {
     size_t nl = data.find('\n', pos);
-    Line line;
+    std::string text, eol;
     if (nl == std::string_view::npos) {
-      line.text = std::string(data.substr(pos));
+      text = std::string(data.substr(pos));
       pos = data.size();
     } else {
       size_t end = nl;
-      line.eol = "\n";
+      eol = "\n";
       if (end > pos && data[end - 1] == '\r') {
         --end;
-        line.eol = "\r\n";
+        eol = "\r\n";
       }
-      line.text = std::string(data.substr(pos, end - pos));
+      text = std::string(data.substr(pos, end - pos));
       pos = nl + 1;
     }
+    Line line(std::move(text), std::move(eol));
     if (HeaderOf(line.text)) {
       Section s;
       s.lines.push_back(std::move(line));
@@ -186,7 +208,6 @@ void IniFile::Parse(std::string_view data) {
       IndexSection(sections_.size() - 1);
       continue;
     }
-    line.hasKey = !KeyOf(line.text).empty();
     Section& s = sections_.back();
     s.lines.push_back(std::move(line));
     s.Index(s.lines.size() - 1);
@@ -263,8 +284,8 @@ void IniFile::Set(std::string_view sectionIn, std::string_view keyIn, std::strin
     Section* last = &sections_.back();
     if (!last->lines.empty() && last->lines.back().eol.empty()) last->lines.back().eol = "\r\n";
     Section s;
-    s.lines.push_back({"[" + std::string(Trim(section)) + "]", "\r\n", false});
-    s.lines.push_back({text, "\r\n", true});
+    s.lines.emplace_back("[" + std::string(Trim(section)) + "]", "\r\n");
+    s.lines.emplace_back(text, "\r\n");
     s.Index(1);
     sections_.push_back(std::move(s));
     IndexSection(sections_.size() - 1);
@@ -273,7 +294,7 @@ void IniFile::Set(std::string_view sectionIn, std::string_view keyIn, std::strin
   Section& s = *found;
   const int32_t existing = s.firstKey.Find(Trim(key), [&s](int32_t p) { return s.KeyAt(p); });
   if (existing >= 0) {
-    s.lines[static_cast<size_t>(existing)].text = text;
+    s.lines[static_cast<size_t>(existing)].SetText(text);
     return;
   }
   // Append after the section's last non-blank line, so blank separators stay in front
@@ -281,7 +302,7 @@ void IniFile::Set(std::string_view sectionIn, std::string_view keyIn, std::strin
   size_t at = s.lines.size();
   while (at > 1 && Trim(s.lines[at - 1].text).empty()) --at;
   if (at > 0 && s.lines[at - 1].eol.empty()) s.lines[at - 1].eol = "\r\n";
-  s.lines.insert(s.lines.begin() + static_cast<std::ptrdiff_t>(at), Line{text, "\r\n", true});
+  s.lines.insert(s.lines.begin() + static_cast<std::ptrdiff_t>(at), Line(text, "\r\n"));
   if (at + 1 == s.lines.size()) {
     s.Index(at);
   } else {

@@ -66,6 +66,11 @@ class IniFile {
     std::string text;  // without the line end
     std::string eol;   // "\r\n", "\n" or "" for a last line without one
     bool hasKey = false;
+    // Where the trimmed key and value lie in text, found once when the text is set.
+    uint32_t keyPos = 0, keyLength = 0, valuePos = 0, valueLength = 0;
+
+    Line(std::string lineText, std::string lineEnd);
+    void SetText(std::string lineText);
   };
   struct Section {
     std::vector<Line> lines;      // header line first, except for the preamble
