@@ -164,10 +164,11 @@ Form Load(const TConcreteConserve& item) {
 void Store(const Form& form, TConcreteConserve& item) {
   item.MyTemp = EditNumber(form.kxedtTemp);
   item.MyInterval = EditNumber(form.kxedtInterval);
-  item.MyTimes = StrToInt(ToGbk(form.kxedtTimes));
-  // Readings beyond the table are empty cells; the bound keeps a typed count like 99999999
-  // from filling memory.
-  const int32_t readings = std::clamp(item.MyTimes, 0, TConcreteConserve::kMaxCount);
+  // A typed count like 99999999 is stored at the largest count a project list may hold, so the
+  // item reads back whole when the project is opened again; readings beyond the table are
+  // empty cells.
+  item.MyTimes = std::min(StrToInt(ToGbk(form.kxedtTimes)), TConcreteConserve::kMaxCount);
+  const int32_t readings = std::max(item.MyTimes, 0);
   item.slPjwd.clear();
   item.slPjwd.reserve(static_cast<size_t>(readings));
   for (int32_t row = 1; row <= readings; ++row) {

@@ -325,6 +325,21 @@ TEST(ConcreteConserveForm, StoreTakesReadingsByTheCountAndPeriodsByTheRows) {
   }
 }
 
+TEST(ConcreteConserveForm, HugeTypedCountStillReadsBackFromTheProject) {
+  Form f = Load(TConcreteConserve());
+  f.kxedtTimes = "99999999";
+  f.kxedtDlsj = "77";
+  TConcreteConserve item;
+  Store(f, item);
+  EXPECT_EQ(item.MyTimes, TConcreteConserve::kMaxCount);
+  item.WriteToList();
+  TConcreteConserve reopened;
+  for (int i = 0; i < item.ValueList.Count(); ++i)
+    reopened.ValueList.Add(item.ValueList.NameAt(i), item.ValueList.EntryAt(i).value);
+  EXPECT_NO_THROW(reopened.ReadFromList());
+  EXPECT_EQ(reopened.Dlsj, 77);  // read past the count, nothing lost
+}
+
 TEST(ConcreteConserveForm, StoreRaisesForAnEditWithoutANumber) {
   Form f = Load(TConcreteConserve());
   f.kxedtTemp = "30";

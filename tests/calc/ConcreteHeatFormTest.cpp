@@ -7,6 +7,7 @@
 #include "ConcreteHeatForm.h"
 #include "Errors.h"
 #include "Gbk.h"
+#include "NumberText.h"
 
 namespace wcthrm::calc::concreteheat {
 namespace {
@@ -247,6 +248,82 @@ TEST(ConcreteHeatForm, Checks) {
     ASSERT_TRUE(fault.has_value());
     EXPECT_EQ(fault->Where(), c.where);
     EXPECT_EQ(fault->message, c.message);
+  }
+}
+
+// Each accepted range at and just beyond both ends, transcribed from the input ranges the
+// dialog states, so a bound or an included end typed wrong in the check table shows here.
+TEST(ConcreteHeatForm, RangeEnds) {
+  using Set = void (*)(Form&, const std::string&);
+  struct Case {
+    const char* name;
+    int tab;
+    Set set;
+    const char* where;
+    double lo;
+    bool loIncluded;
+    double hi;
+    bool hiIncluded;
+    const char* message = nullptr;  // the edit message that the range itself spells
+  };
+  const char* const kMass = "表格中材料用量必须为0（包括）～5000（包括）之间的数值！";
+  const char* const kTemp = "表格中材料温度必须为-50（包括）～100（包括）之间的数值！";
+  const Case cases[] = {
+      {"c", 0, [](Form& f, const std::string& t) { f.Clbr = t; }, "kxedtClbr", 0, false, 10, true},
+      {"rho", 0, [](Form& f, const std::string& t) { f.Clmi = t; }, "kxedtClmi", 0, false, 5000,
+       true},
+      {"v", 0, [](Form& f, const std::string& t) { f.Yll = t; }, "kxedtYll", 0, false, 10000, true},
+      {"t1", 0, [](Form& f, const std::string& t) { f.Jrqclwd = t; }, "kxedtJrqclwd", -50, true, 5,
+       true},
+      {"k1", 0, [](Form& f, const std::string& t) { f.Bjyxs = t; }, "kxedtBjyxs", 0, false, 10,
+       true},
+      {"t2", 0, [](Form& f, const std::string& t) { f.Jrhclwd = t; }, "kxedtJrhclwd", 5, true, 50,
+       true},
+      {"k2", 0, [](Form& f, const std::string& t) { f.Sjlyxs = t; }, "kxedtSjlyxs", 0, false, 10,
+       true},
+      {"ti", 1, [](Form& f, const std::string& t) { f.Wjqw = t; }, "kxedtWjqw", -50, true, 5, true},
+      {"max_t", 1, [](Form& f, const std::string& t) { f.Jrzgwd = t; }, "kxedtJrzgwd", 5, true, 100,
+       true},
+      {"c1", 2, [](Form& f, const std::string& t) { f.Cldrb = t; }, "kxedtCldrb", 0, false, 1000,
+       true},
+      {"c2", 2, [](Form& f, const std::string& t) { f.Sdrjr = t; }, "kxedtSdrjr", 0, false, 1000,
+       true},
+      {"sand_moisture", 2, [](Form& f, const std::string& t) { f.Szhsl = t; }, "kxedtSzhsl", 0,
+       true, 100, false},
+      {"stone_moisture", 2, [](Form& f, const std::string& t) { f.Hsl = t; }, "kxedtHsl", 0, true,
+       100, false},
+      {"t0", 3, [](Form& f, const std::string& t) { f.Bhwwd = t; }, "kxedtBhwwd", 0, false, 100,
+       true},
+      {"shed", 3, [](Form& f, const std::string& t) { f.Bhjpnwd = t; }, "kxedtBhjpnwd", -50, true,
+       100, true},
+      {"stone_mass", 2, [](Form& f, const std::string& t) { f.grid[4][1] = t; },
+       "AdvStringGrid1(4,1)", 0, true, 5000, true, kMass},
+      {"water_temperature", 2, [](Form& f, const std::string& t) { f.grid[1][2] = t; },
+       "AdvStringGrid1(1,2)", -50, true, 100, true, kTemp},
+  };
+  auto end = [](double v, bool included) {
+    return " " + NumberText(v) + (included ? " (包含)" : " (不包含)");
+  };
+  for (const Case& c : cases) {
+    const std::string message = c.message ? c.message
+                                          : "请输入" + end(c.lo, c.loIncluded) + " 到" +
+                                                end(c.hi, c.hiIncluded) + " 之间的实数！";
+    const struct {
+      double value;
+      bool passes;
+    } probes[] = {{c.lo - 0.01, false}, {c.lo, c.loIncluded}, {c.lo + 0.01, true},
+                  {c.hi - 0.01, true},  {c.hi, c.hiIncluded}, {c.hi + 0.01, false}};
+    for (const auto& p : probes) {
+      const std::string text = NumberText(p.value);
+      SCOPED_TRACE(std::string(c.name) + " = " + text);
+      Form f = Valid();
+      c.set(f, text);
+      const CheckResult fault = Check(f, c.tab);
+      EXPECT_EQ(fault ? fault->Where() : "", p.passes ? "" : c.where);
+      if (fault) {
+        EXPECT_EQ(fault->message, message);
+      }
+    }
   }
 }
 

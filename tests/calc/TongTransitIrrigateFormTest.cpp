@@ -133,6 +133,12 @@ TEST(TongTransitIrrigateForm, CheckFaults) {
        {"kxedtHjwd", -1, -1, ambient}},
       {"ambient_below", 0, [](Form& f) { f.kxedtHjwd = "-50.5"; },
        {"kxedtHjwd", -1, -1, ambient}},
+      {"ambient_above", 0, [](Form& f) { f.kxedtHjwd = "50.01"; },
+       {"kxedtHjwd", -1, -1, ambient}},
+      {"loss_below", 0, [](Form& f) { f.kxedtWdssxs = "-0.01"; },
+       {"kxedtWdssxs", -1, -1, "请输入 0 (包含) 到 1 (包含) 之间的实数！"}},
+      {"time_above", 0, [](Form& f) { f.kxedtYsdjzdsj = "5.01"; },
+       {"kxedtYsdjzdsj", -1, -1, "请输入 0 (不包含) 到 5 (包含) 之间的实数！"}},
       {"first_failing_edit_wins", 0,
        [](Form& f) {
          f.kxedtHjwd = "";
@@ -155,8 +161,12 @@ TEST(TongTransitIrrigateForm, CheckFaults) {
        {kTable, 1, 1, heat}},
       {"mass_zero_excluded", 1, [](Form& f) { f.advsgTmpOfFinish[2][2] = "0"; },
        {kTable, 2, 2, mass}},
+      {"heat_above", 1, [](Form& f) { f.advsgTmpOfFinish[2][1] = "10.01"; },
+       {kTable, 2, 1, heat}},
       {"mass_above", 1, [](Form& f) { f.advsgTmpOfFinish[1][2] = "5000.1"; },
        {kTable, 1, 2, mass}},
+      {"temperature_below", 1, [](Form& f) { f.advsgTmpOfFinish[2][3] = "-50.01"; },
+       {kTable, 2, 3, temp}},
       {"temperature_trailing_point", 1, [](Form& f) { f.advsgTmpOfFinish[2][3] = "5."; },
        {kTable, 2, 3, temp}},
       {"temperature_two_points", 1, [](Form& f) { f.advsgTmpOfFinish[1][3] = "1.2.3"; },
@@ -173,8 +183,14 @@ TEST(TongTransitIrrigateForm, CheckFaults) {
        {kTable, 2, 3, temp}},
       {"pour_temperature_below", 1, [](Form& f) { f.kxedtWendu = "4"; },
        {"kxedtWendu", -1, -1, "请输入 5 (包含) 到 80 (包含) 之间的实数！"}},
+      {"pour_temperature_above", 1, [](Form& f) { f.kxedtWendu = "80.01"; },
+       {"kxedtWendu", -1, -1, "请输入 5 (包含) 到 80 (包含) 之间的实数！"}},
       {"concrete_mass_zero", 1, [](Form& f) { f.kxedtZhiliang = "0"; },
        {"kxedtZhiliang", -1, -1, "请输入 0 (不包含) 到 5000 (包含) 之间的实数！"}},
+      {"concrete_mass_above", 1, [](Form& f) { f.kxedtZhiliang = "5000.01"; },
+       {"kxedtZhiliang", -1, -1, "请输入 0 (不包含) 到 5000 (包含) 之间的实数！"}},
+      {"concrete_heat_zero", 1, [](Form& f) { f.kxedtHntbrr = "0"; },
+       {"kxedtHntbrr", -1, -1, "请输入 0 (不包含) 到 10 (包含) 之间的实数！"}},
       {"concrete_heat_above", 1, [](Form& f) { f.kxedtHntbrr = "10.5"; },
        {"kxedtHntbrr", -1, -1, "请输入 0 (不包含) 到 10 (包含) 之间的实数！"}},
   };
@@ -187,6 +203,54 @@ TEST(TongTransitIrrigateForm, CheckFaults) {
     EXPECT_EQ(TabOf(c.fault), c.tab);
     // A tab's check looks only at its own page.
     EXPECT_EQ(Check(form, 1 - c.tab), std::nullopt);
+  }
+}
+
+// Every check stops at the first failing input of its fixed order: with each input from
+// position i on emptied, the fault names input i. "保存默认值" runs transport, then placing.
+TEST(TongTransitIrrigateForm, ChecksStopAtTheFirstInputInOrder) {
+  struct Input {
+    const char* control;
+    int col = -1;
+    int row = -1;
+  };
+  const std::vector<Input> transport = {
+      {"kxedtCjwd"}, {"kxedtWdssxs"}, {"kxedtYsdjzdsj"}, {"kxedtYzcs"}, {"kxedtHjwd"}};
+  const std::vector<Input> placing = {{kTable, 1, 1}, {kTable, 2, 1},    {kTable, 1, 2},
+                                      {kTable, 2, 2}, {kTable, 1, 3},    {kTable, 2, 3},
+                                      {"kxedtWendu"}, {"kxedtZhiliang"}, {"kxedtHntbrr"}};
+  auto emptyFrom = [](const std::vector<Input>& order, size_t first) {
+    Form form = ValidForm();
+    for (size_t i = first; i < order.size(); ++i) {
+      const Input& in = order[i];
+      if (in.col >= 0) {
+        form.advsgTmpOfFinish[static_cast<size_t>(in.col)][static_cast<size_t>(in.row)] = "";
+        continue;
+      }
+      for (const EditRef& edit : kEdits) {
+        if (std::string(edit.name) == in.control) form.*edit.text = "";
+      }
+    }
+    return form;
+  };
+  auto where = [](const Input& in) { return Fault{in.control, in.col, in.row, ""}.Where(); };
+  const std::vector<Input>* tabs[] = {&transport, &placing};
+  for (int tab = 0; tab < kTabCount; ++tab) {
+    const std::vector<Input>& order = *tabs[tab];
+    for (size_t i = 0; i < order.size(); ++i) {
+      SCOPED_TRACE(where(order[i]));
+      CheckResult fault = Check(emptyFrom(order, i), tab);
+      ASSERT_TRUE(fault.has_value());
+      EXPECT_EQ(fault->Where(), where(order[i]));
+    }
+  }
+  std::vector<Input> both = transport;
+  both.insert(both.end(), placing.begin(), placing.end());
+  for (size_t i = 0; i < both.size(); ++i) {
+    SCOPED_TRACE(where(both[i]));
+    CheckResult fault = CheckForSaveDefaults(emptyFrom(both, i));
+    ASSERT_TRUE(fault.has_value());
+    EXPECT_EQ(fault->Where(), where(both[i]));
   }
 }
 
