@@ -105,6 +105,18 @@ Form DesignForm() {
 
 Form Load(const TDepthOfSoil& item) {
   Form form = DesignForm();
+  LoadFromItem(item, form);
+  // What showing the dialog does: headers, then each box's handler in tab order.
+  form.activeTab = 0;
+  for (int tab = 0; tab < kTabCount; ++tab) {
+    SetHeader(DayTable(form, tab), kDayHeader);
+    if (tab == 3) SetHeader(form.advsgFgbwtr2, kLayerHeader);
+    SetAutoCal(form, tab, AutoCal(form, tab));
+  }
+  return form;
+}
+
+void LoadFromItem(const TDepthOfSoil& item, Form& form) {
   // Filling a table touches no P field: a typed P shows as stored whatever the row count.
   form.rbNoHeatSoil = item.NoHeatSoil1;
   FillTable(form.advsgNoHeatSoil, item.Count1, item.slOneNoHeatSoil);
@@ -134,17 +146,12 @@ Form Load(const TDepthOfSoil& item) {
 
   Grid& layers = form.advsgFgbwtr2;
   FillTable(layers, item.Count5, item.slFiveNoHeatSoil);
+  // Taken from the cells as they now stand, so a reload never keeps an unknown row whose cell
+  // no longer reads "求解项".
+  form.UnknownRow = -1;
   for (int r = 1; r <= layers.DataRows(); ++r) {
     if (layers.At(1, r) == kUnknown) form.UnknownRow = r;
   }
-
-  // What showing the dialog does: headers, then each box's handler in tab order.
-  for (int tab = 0; tab < kTabCount; ++tab) {
-    SetHeader(DayTable(form, tab), kDayHeader);
-    if (tab == 3) SetHeader(layers, kLayerHeader);
-    SetAutoCal(form, tab, AutoCal(form, tab));
-  }
-  return form;
 }
 
 void Store(const Form& form, TDepthOfSoil& item) {

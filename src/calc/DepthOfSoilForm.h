@@ -85,8 +85,13 @@ const std::string& PField(const Form& form, int tab);
 // The controls as the dialog creates them, before it shows an item.
 Form DesignForm();
 
-// What the dialog shows once it is open on item.
+// What the dialog shows once it is open on item: LoadFromItem on the design-time controls, then
+// the table headers and each box's handler.
 Form Load(const TDepthOfSoil& item);
+// Copies item into the controls as they stand ("调取默认值" in an open dialog): a table keeps
+// its rows unless the count lies in 1..100, and cells without a stored entry keep their text.
+// No box handler runs, so each P field shows the stored index.
+void LoadFromItem(const TDepthOfSoil& item, Form& form);
 // Copies the controls into item. Throws ConversionError for an edit text that is no number;
 // item then stays as it was.
 void Store(const Form& form, TDepthOfSoil& item);

@@ -520,6 +520,40 @@ TEST(DepthOfSoilForm, LoadFindsUnknownLayer) {
   EXPECT_EQ(DataOf(f.advsgFgbwtr2), (Rows{{"已知项,10", "1.6"}, {"", "0.00"}, {"求解项", "2"}}));
 }
 
+TEST(DepthOfSoilForm, ReloadIntoOpenDialog) {
+  Form open = ValidForm();
+  SetRows(open.advsgNoHeatSoil, {{"1", "2"}, {"3", "4"}, {"5", "6"}});
+  SetRows(open.advsgFgbwtr2, {{"已知项,10", "1.6"}, {"求解项", "3.2"}, {"已知项,5", "2"}});
+  open.UnknownRow = 2;
+  open.activeTab = 2;
+
+  NewItem item;
+  item.Count1 = 0;  // outside 1..100: the open table keeps its rows
+  item.slOneNoHeatSoil.clear();
+  item.Zdlj2 = true;
+  item.Djzs2 = 7;  // no box handler runs: the stored index shows, not the table's sum
+  item.Count2 = 2;
+  item.slTwoNoHeatSoil = {"30", "5.5", "20", "10"};
+  Form f = open;
+  LoadFromItem(item, f);
+  EXPECT_EQ(DataOf(f.advsgNoHeatSoil), DataOf(open.advsgNoHeatSoil));
+  EXPECT_EQ(DataOf(f.advsgSdbwtr), (Rows{{"30", "5.5"}, {"20", "10"}}));
+  EXPECT_EQ(f.kxedtDjzs2, "7");
+  EXPECT_EQ(f.advsgFgbwtr2, open.advsgFgbwtr2);  // Count5 = 0: the layers stay, so does u
+  EXPECT_EQ(f.UnknownRow, 2);
+  EXPECT_EQ(f.activeTab, 2);
+
+  // Layers that no longer hold "求解项" leave no unknown row behind.
+  item.slFourNoHeatSoil = {"30", "5.5"};
+  item.Count5 = 2;
+  item.slFiveNoHeatSoil = {WCTHRM_GBK("已知项,1"), "1", WCTHRM_GBK("已知项,2"), "2"};
+  f = open;
+  LoadFromItem(item, f);
+  EXPECT_EQ(DataOf(f.advsgFgbwtr2), (Rows{{"已知项,1", "1"}, {"已知项,2", "2"}}));
+  EXPECT_EQ(f.UnknownRow, -1);
+  EXPECT_EQ(Check(f, 3), (Fault{"advsgFgbwtr2", 1, 1, "缺少求解项，不能计算！"}));
+}
+
 TEST(DepthOfSoilForm, LoadStoreRoundTrip) {
   TDepthOfSoil item;
   item.NoHeatSoil1 = false;
