@@ -1,20 +1,17 @@
 #include "KxItem.h"
 
 #include <charconv>
-#include <cstring>
 
 #include "Defaults.h"
 
 namespace wcthrm {
 
-std::string_view CellName(std::string& buffer, std::string_view prefix, size_t i) {
+std::string_view CellNames::operator()(size_t i) {
   char digits[24];
   const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, i);
-  const size_t length = static_cast<size_t>(end - digits);
-  buffer.resize(prefix.size() + length);
-  std::memcpy(buffer.data(), prefix.data(), prefix.size());
-  std::memcpy(buffer.data() + prefix.size(), digits, length);
-  return buffer;
+  text_.resize(prefixLength_);
+  text_.append(digits, end);
+  return text_;
 }
 
 void TKxItem::SaveDefaultData() {

@@ -2,14 +2,26 @@
 // section of update.ini. The list is the staging area both ways.
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "IniFile.h"
 #include "uBaseClass.h"
 
 namespace wcthrm {
 
-// The entry name of cell i of a stored table: prefix followed by i in decimal, built in buffer
-// so that a long table costs no allocation per cell.
-std::string_view CellName(std::string& buffer, std::string_view prefix, size_t i);
+// Entry names of a stored table's cells: the prefix followed by the cell index in decimal,
+// built in one buffer so that a long table costs no allocation per cell.
+class CellNames {
+ public:
+  explicit CellNames(std::string_view prefix) : text_(prefix), prefixLength_(prefix.size()) {}
+  // The name of cell i; valid until the next call.
+  std::string_view operator()(size_t i);
+
+ private:
+  std::string text_;
+  size_t prefixLength_;
+};
 
 class TKxItem : public TKxObj {
  public:

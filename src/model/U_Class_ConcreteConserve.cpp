@@ -29,8 +29,8 @@ int32_t CheckedCount(int32_t count, const char* name) {
 }
 
 void AddTexts(TMyList& list, const char* prefix, const std::vector<std::string>& texts) {
-  std::string name;
-  for (size_t i = 0; i < texts.size(); ++i) list.Add(CellName(name, prefix, i), Variant(texts[i]));
+  CellNames name(prefix);
+  for (size_t i = 0; i < texts.size(); ++i) list.Add(name(i), Variant(texts[i]));
 }
 
 // An element the list lacks reads as an empty text.
@@ -39,9 +39,9 @@ void ReadTexts(const TMyList& list, const char* prefix, int32_t count,
   texts.clear();
   if (count <= 0) return;
   texts.reserve(static_cast<size_t>(count));
-  std::string name;
+  CellNames name(prefix);
   for (int32_t i = 0; i < count; ++i) {
-    const TMyrecord* r = list.Find(CellName(name, prefix, static_cast<size_t>(i)));
+    const TMyrecord* r = list.Find(name(static_cast<size_t>(i)));
     texts.push_back(r ? r->value.ToText() : std::string());
   }
 }

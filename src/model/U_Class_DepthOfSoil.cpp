@@ -93,12 +93,10 @@ bool TDepthOfSoil::WriteToList() {
   for (const Table& t : kTables) cellCount += (this->*t.list).size();
   const size_t entries = ValueList.Count() + kProperties.size() + cellCount;
   ValueList.Reserve(entries, ValueList.NameBytes() + 24 * entries, entries);
-  std::string name;
   for (const Table& t : kTables) {
     const std::vector<std::string>& cells = this->*t.list;
-    for (size_t i = 0; i < cells.size(); ++i) {
-      ValueList.Add(CellName(name, t.prefix, i), Variant(cells[i]));
-    }
+    CellNames name(t.prefix);
+    for (size_t i = 0; i < cells.size(); ++i) ValueList.Add(name(i), Variant(cells[i]));
   }
   return true;
 }
@@ -138,14 +136,20 @@ bool TDepthOfSoil::ReadFromList() {
         kProperties[i].member);
   }
   // The counts were read first, so each list follows its count, not the entries present.
-  std::string name;
   for (const Table& t : kTables) {
     std::vector<std::string>& cells = this->*t.list;
     const size_t n = 2 * static_cast<size_t>(this->*t.count);
     cells.resize(n);
+    CellNames name(t.prefix);
     for (size_t i = 0; i < n; ++i) {
-      const TMyrecord* entry = ValueList.Find(CellName(name, t.prefix, i));
-      cells[i] = entry ? entry->value.ToText() : std::string();
+      const TMyrecord* entry = ValueList.Find(name(i));
+      if (!entry) {
+        cells[i].clear();
+      } else if (entry->value.kind() == Variant::Kind::Text) {
+        cells[i].assign(entry->value.TextView());  // reuses the cell's own storage
+      } else {
+        cells[i] = entry->value.ToText();
+      }
     }
   }
   return true;
