@@ -1,6 +1,8 @@
 #include "KxEdit.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QValidator>
 #include <charconv>
@@ -32,10 +34,39 @@ std::string Std(const QString& text) { return text.toStdString(); }
 
 double ParseReal(const QString& text) { return StrToFloat(Std(text)); }
 
-// value rounded half away from zero to at most `precision` significant digits and at most
-// `decimals` decimals; fixed with exactly `decimals` decimals, or "d.dddE±x" when the whole
-// part needs more than `precision` digits.
-QString FixedText(double value, int decimals, int precision) {
+// digits (the significant digits of a value whose first digit stands for 10^exponent) cut to
+// keep digits, rounded half away from zero; a carry may add a digit in front.
+void RoundDigits(std::string& digits, int& exponent, int keep) {
+  if (keep < 0) {
+    digits = "0";
+    exponent = 0;
+    return;
+  }
+  if (static_cast<int>(digits.size()) > keep) {
+    const bool up = digits[static_cast<size_t>(keep)] >= '5';
+    digits.resize(static_cast<size_t>(keep));
+    if (up) {
+      int i = keep - 1;
+      while (i >= 0 && digits[static_cast<size_t>(i)] == '9')
+        digits[static_cast<size_t>(i--)] = '0';
+      if (i >= 0) {
+        ++digits[static_cast<size_t>(i)];
+      } else {
+        digits.insert(digits.begin(), '1');
+        ++exponent;
+      }
+    }
+  }
+  if (digits.empty()) {
+    digits = "0";
+    exponent = 0;
+  }
+}
+
+// value in fixed notation with exactly `decimals` decimals, rounded half away from zero; when
+// the whole part needs more than `wholeDigits` digits, "d.dddE±x" with that many significant
+// digits instead.
+QString FixedText(double value, int decimals, int wholeDigits) {
   if (!std::isfinite(value)) throw ConversionError("not a finite number");
   char buf[64];
   auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
@@ -43,38 +74,22 @@ QString FixedText(double value, int decimals, int precision) {
   const bool negative = s[0] == '-';
   if (negative) s.erase(0, 1);
   const size_t ePos = s.find('e');
-  int exponent = std::stoi(s.substr(ePos + 1));
-  std::string digits = s.substr(0, 1) + (ePos > 2 ? s.substr(2, ePos - 2) : std::string());
+  const int exponent0 = value == 0 ? 0 : std::stoi(s.substr(ePos + 1));
+  const std::string digits0 =
+      value == 0 ? "0" : s.substr(0, 1) + (ePos > 2 ? s.substr(2, ePos - 2) : std::string());
 
-  // Digits kept: the fewer of the significant-digit and the decimal limits.
-  const int keep = std::min(precision, exponent + 1 + decimals);
-  if (keep < 0 || value == 0) {
-    digits = "0";
-    exponent = 0;
-  } else {
-    if (static_cast<int>(digits.size()) > keep) {
-      const bool up = digits[static_cast<size_t>(keep)] >= '5';
-      digits.resize(static_cast<size_t>(keep));
-      if (up) {
-        int i = keep - 1;
-        while (i >= 0 && digits[static_cast<size_t>(i)] == '9')
-          digits[static_cast<size_t>(i--)] = '0';
-        if (i >= 0) {
-          ++digits[static_cast<size_t>(i)];
-        } else {
-          digits.insert(digits.begin(), '1');
-          ++exponent;
-        }
-      }
-    }
-    if (digits.empty()) {
-      digits = "0";
-      exponent = 0;
-    }
+  std::string digits = digits0;
+  int exponent = exponent0;
+  RoundDigits(digits, exponent, exponent + 1 + decimals);
+  const bool scientific = exponent + 1 > wholeDigits;
+  if (scientific) {
+    digits = digits0;
+    exponent = exponent0;
+    RoundDigits(digits, exponent, wholeDigits);
   }
   const bool zero = digits.find_first_not_of('0') == std::string::npos;
   std::string out = negative && !zero ? "-" : "";
-  if (exponent + 1 > precision) {
+  if (scientific) {
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
     out += digits.substr(0, 1);
     if (digits.size() > 1) out += "." + digits.substr(1);
@@ -133,6 +148,21 @@ class LengthLimit : public QValidator {
  private:
   const TKxEdit* edit_;
   qsizetype shown_;
+};
+
+// Eats the mouse press that is being delivered (the focus changes before a press arrives),
+// then goes; it goes as well when no press follows, once the current event is handled.
+class PendingPressEater : public QObject {
+ public:
+  PendingPressEater() : QObject(QCoreApplication::instance()) { deleteLater(); }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
+      return false;
+    QCoreApplication::instance()->removeEventFilter(this);
+    return true;
+  }
 };
 
 }  // namespace
@@ -199,7 +229,9 @@ bool TKxEdit::AcceptsCharacter(QChar c) const {
 
 void TKxEdit::keyPressEvent(QKeyEvent* event) {
   const QString typed = event->text();
-  if (typed.isEmpty()) {  // keys without a character: arrows, Delete, Home, ...
+  // Keys that type no character (arrows, Home, ...) edit as usual; so does Delete, which
+  // some platforms report with the character 127.
+  if (typed.isEmpty() || typed == QStringLiteral("\x7f")) {
     QLineEdit::keyPressEvent(event);
     return;
   }
@@ -218,6 +250,24 @@ void TKxEdit::keyPressEvent(QKeyEvent* event) {
   QLineEdit::keyPressEvent(event);
 }
 
+void TKxEdit::inputMethodEvent(QInputMethodEvent* event) {
+  const QString committed = event->commitString();
+  if (committed.isEmpty()) {
+    QLineEdit::inputMethodEvent(event);
+    return;
+  }
+  // An input method's characters are typed too: each passes the key filter (a Chinese
+  // input method commits "。" or "５", which no number holds).
+  QInputMethodEvent composing(event->preeditString(), event->attributes());
+  QLineEdit::inputMethodEvent(&composing);
+  for (QChar c : committed) {
+    if (c.unicode() < 32 || !AcceptsCharacter(c)) continue;
+    if (c == u'-' && !text().isEmpty()) clear();
+    insert(QString(c));
+  }
+  event->accept();
+}
+
 void TKxEdit::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
   // Only a move of the focus inside the window leaves the control; a message box or another
@@ -225,7 +275,12 @@ void TKxEdit::focusOutEvent(QFocusEvent* event) {
   if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
     return;
   if (g_restoringFocus) return;
+  const int messagesBefore = messagesShown_;
   RunGuarded([this] { DoExit(); });
+  // A click whose focus change met a message does nothing more, as a modal box cancels the
+  // click it interrupts: the user reads the message, not the button's action.
+  if (event->reason() == Qt::MouseFocusReason && messagesShown_ != messagesBefore)
+    QCoreApplication::instance()->installEventFilter(new PendingPressEater());
 }
 
 void TKxEdit::DoExit() {
@@ -236,6 +291,7 @@ void TKxEdit::ExitCheck() {
   try {
     ExitCheckSteps();
   } catch (const std::exception&) {
+    ++messagesShown_;
     MessageService().Inform(this, QStringLiteral("提示信息"), QStringLiteral("数据非法！"),
                             MessageIcon::Warning);
     checkFailed_ = true;
@@ -296,6 +352,7 @@ void TKxEdit::ExitCheckSteps() {
 }
 
 void TKxEdit::ShowRangeMessage(const QString& message) {
+  ++messagesShown_;
   MessageService().Inform(this, QStringLiteral("提示信息"), message,
                           Skindate ? MessageIcon::Information : MessageIcon::Warning);
 }

@@ -71,6 +71,7 @@ class TKxEdit : public QLineEdit {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
@@ -82,6 +83,7 @@ class TKxEdit : public QLineEdit {
   int mydec_ = 2;
   TNumEditType editType_ = TNumEditType::EditFloat;
   bool checkFailed_ = false;
+  int messagesShown_ = 0;  // by the exit check, so a focus change can tell it met one
 };
 
 }  // namespace wcthrm::ui

@@ -49,8 +49,9 @@ TfrmKxEditForm::~TfrmKxEditForm() = default;
 void TfrmKxEditForm::BuildControls() {
   setObjectName(QStringLiteral("frmKxEditForm"));
   setWindowTitle(QStringLiteral("基类窗体"));
-  // A fixed dialog frame without system menu or close box.
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  // A fixed dialog frame without system menu or close box; showEvent fixes the size.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::MSWindowsFixedSizeDialogHint);
   setFont(DialogFont());
   resize(640, 480);
 
@@ -99,7 +100,13 @@ void TfrmKxEditForm::BuildControls() {
 }
 
 void TfrmKxEditForm::FormCreate() {
-  if (const QString skin = SkinStyleSheet(); !skin.isEmpty()) setStyleSheet(skin);
+  if (const QString skin = SkinStyleSheet(); !skin.isEmpty()) {
+    setStyleSheet(skin);
+    // The buttons keep the dialog font whatever font the skin gives buttons: a widget's own
+    // sheet wins over the sheets of its parents.
+    for (QPushButton* button : {BitBtn1, BitBtn2, btnCalculate, btnExit})
+      button->setStyleSheet(QStringLiteral("font: 9pt \"%1\";").arg(QString::fromUtf8(kBookFont)));
+  }
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, DialogBackground());
   setPalette(palette);
@@ -127,6 +134,8 @@ void TfrmKxEditForm::FormShow() {
 void TfrmKxEditForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;  // the window coming back, not the dialog being shown
+  // The user cannot resize the frame; the size is the one the item dialog gave it.
+  setFixedSize(size());
   if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
   RunGuarded([this] { FormShow(); });
 }

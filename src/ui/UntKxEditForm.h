@@ -3,9 +3,10 @@
 // checks, the default-value buttons, and the dialog's own forwarding of error reports.
 //
 // A derived dialog builds its page control in its constructor and hands it to
-// PlacePageControl, binds btnCalculate's clicked signal to its calculation through Guarded,
-// and overrides LoadFromItem and SaveToItem (calling the base versions first) and, to test
-// its inputs first, BitBtn2Click.
+// PlacePageControl, sets its size there (showing fixes it; setFixedSize changes it later),
+// binds btnCalculate's clicked signal to its calculation through Guarded, and overrides
+// LoadFromItem and SaveToItem (calling the base versions first) and, to test its inputs
+// first, BitBtn2Click.
 #pragma once
 
 #include <QDialog>

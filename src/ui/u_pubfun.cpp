@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
@@ -92,7 +93,9 @@ void AppendMarkedLine(QTextEdit* pane, const QString& text) {
   QTextDocument* doc = pane->document();
   QTextCursor cursor(doc);
   cursor.movePosition(QTextCursor::End);
-  // Every line ends with its own paragraph break, so the next one starts at the end.
+  // Every line ends with its own paragraph break, so the next one starts at the end; text
+  // that ends without one (set by other means) gets one first, so the line is a line of its own.
+  if (!cursor.block().text().isEmpty()) cursor.insertBlock();
   const int32_t base = cursor.position();
 
   TextStyles styles = ScanRuns(text, kSubMark, base);

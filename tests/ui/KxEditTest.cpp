@@ -1,5 +1,6 @@
 // The numeric edit: its key filter, the exit check with its messages, and its properties.
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QSignalSpy>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -12,6 +13,7 @@ using namespace wcthrm::ui;
 namespace {
 
 const QString kBadData = QStringLiteral("数据非法！");
+constexpr char kDelete = 127;
 
 struct CheckCase {
   const char* name;
@@ -146,8 +148,10 @@ class KxEditTest : public QObject {
                                    << "0.00";
     QTest::newRow("negative") << 1 << "-2.35"
                               << "-2.4";
-    QTest::newRow("nine significant digits") << 2 << "12345678.91"
-                                             << "12345678.90";
+    QTest::newRow("eight whole digits keep their decimals") << 2 << "12345678.91"
+                                                            << "12345678.91";
+    QTest::newRow("carry past nine whole digits") << 2 << "999999999.996"
+                                                  << "1E9";
     QTest::newRow("beyond nine whole digits") << 2 << "12345678901"
                                               << "1.23456789E10";
     QTest::newRow("not a number") << 2 << "1-2"
@@ -184,6 +188,7 @@ class KxEditTest : public QObject {
     QTest::newRow("letter") << true << false << "1" << 'e' << "1";
     QTest::newRow("plus") << true << false << "1" << '+' << "1";
     QTest::newRow("ninth character") << true << false << "12345678" << '9' << "12345678";
+    QTest::newRow("delete key") << true << false << "|123" << kDelete << "23";
   }
   void keyFilter() {
     QFETCH(bool, real);
@@ -194,9 +199,48 @@ class KxEditTest : public QObject {
     TKxEdit edit;
     edit.SetEditType(real ? TNumEditType::EditFloat : TNumEditType::EditInt);
     edit.CanNegative = canNegative;
+    const qsizetype caret = before.indexOf(u'|');  // where the caret stands; none: at the end
+    before.remove(u'|');
+    edit.setText(before);
+    edit.setCursorPosition(caret < 0 ? int(before.size()) : int(caret));
+    if (key == kDelete) {  // as the X11 platform reports it: with the character 127
+      QTest::sendKeyEvent(QTest::Click, &edit, Qt::Key_Delete, QStringLiteral("\x7f"),
+                          Qt::NoModifier);
+    } else {
+      QTest::keyClick(&edit, key);
+    }
+    QCOMPARE(edit.text(), after);
+    QCOMPARE(edit.isModified(), after != before);
+  }
+
+  // What an input method commits is typed as well, one character at a time.
+  void inputMethod_data() {
+    QTest::addColumn<bool>("canNegative");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("committed");
+    QTest::addColumn<QString>("after");
+    // clang-format off
+    QTest::newRow("digits") << false << "1" << "25" << "125";
+    QTest::newRow("full-width point") << false << "1" << "。" << "1";
+    QTest::newRow("full-width digit") << false << "1" << "５" << "1";
+    QTest::newRow("second point") << false << "1" << "..5" << "1.5";
+    QTest::newRow("minus clears the text") << true << "12" << "-3" << "-3";
+    QTest::newRow("minus not allowed") << false << "12" << "-3" << "123";
+    QTest::newRow("ninth character") << false << "12345678" << "9" << "12345678";
+    // clang-format on
+  }
+  void inputMethod() {
+    QFETCH(bool, canNegative);
+    QFETCH(QString, before);
+    QFETCH(QString, committed);
+    QFETCH(QString, after);
+    TKxEdit edit;
+    edit.CanNegative = canNegative;
     edit.setText(before);
     edit.end(false);
-    QTest::keyClick(&edit, key);
+    QInputMethodEvent event;
+    event.setCommitString(committed);
+    QApplication::sendEvent(&edit, &event);
     QCOMPARE(edit.text(), after);
     QCOMPARE(edit.isModified(), after != before);
   }

@@ -1,5 +1,6 @@
 // The base item dialog: its window, colours and skin, closing with its checks, the
 // default-value buttons and the forwarding of error reports.
+#include <QApplication>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -124,6 +125,9 @@ class UntKxEditFormTest : public QObject {
     QCOMPARE(dlg.btnCalculate->nextInFocusChain(), dlg.btnExit);
     QCOMPARE(dlg.btnExit->nextInFocusChain(), dlg.BitBtn1);
     QCOMPARE(dlg.BitBtn1->nextInFocusChain(), dlg.BitBtn2);
+    // A fixed frame: the user cannot resize it.
+    QCOMPARE(dlg.minimumSize(), dlg.size());
+    QCOMPARE(dlg.maximumSize(), dlg.size());
   }
 
   // Escape keeps the dialog and its inputs; Return in an edit presses no button.
@@ -165,9 +169,17 @@ class UntKxEditFormTest : public QObject {
 
   void skinFile() {
     TempHostFolder host;
-    const QByteArray sheet("QPushButton { color: #102030; }");
+    const QByteArray sheet("QPushButton { color: #102030; font: 20pt \"Courier\"; }");
     host.Write(QStringLiteral("skin/kxskin.skn"), sheet);
-    QCOMPARE(TfrmKxEditForm().styleSheet(), QString::fromLatin1(sheet));
+    {
+      TfrmKxEditForm skinned;
+      QCOMPARE(skinned.styleSheet(), QString::fromLatin1(sheet));
+      skinned.show();
+      // The buttons take the skin's colours but keep the dialog's font.
+      QCOMPARE(skinned.btnExit->palette().color(QPalette::ButtonText), QColor(0x10, 0x20, 0x30));
+      QCOMPARE(skinned.btnExit->font().family(), QStringLiteral("宋体"));
+      QCOMPARE(skinned.btnExit->font().pointSize(), 9);
+    }
     host.Write(QStringLiteral("skin/kxskin.skn"), QByteArray("SKN\0\x01\x02", 6));
     QCOMPARE(TfrmKxEditForm().styleSheet(), QString());  // a binary skin of another kind
   }
@@ -200,6 +212,51 @@ class UntKxEditFormTest : public QObject {
     dlg.btnExit->click();
     QVERIFY(!dlg.isVisible());
     QCOMPARE(item.value, std::string("3.00"));
+  }
+
+  // A click on a button that takes the focus from a rejected edit shows the edit's message
+  // and does not press the button; the next click does.
+  void clickFromARejectedEdit_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("left");    // the edit's text after the check
+    QTest::addColumn<bool>("focusBack");  // the check took the focus back
+    QTest::newRow("out of range") << "50"
+                                  << "请输入 0 (包含) 到 10 (包含) 之间的实数！"
+                                  << "50" << true;
+    QTest::newRow("not a number") << "1-2"
+                                  << "数据非法！"
+                                  << "0" << false;
+  }
+  void clickFromARejectedEdit() {
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    QFETCH(QString, left);
+    QFETCH(bool, focusBack);
+    FakeItem item;
+    TestDialog dlg;
+    dlg.CurItem = &item;
+    dlg.kxedtA->MinValue = 0;
+    dlg.kxedtA->MaxValue = 10;
+    dlg.kxedtA->IsCheckDataValidatiy = true;
+    dlg.show();
+    QApplication::setActiveWindow(&dlg);
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    dlg.kxedtA->setFocus();
+    dlg.kxedtA->setText(typed);
+
+    QTest::mouseClick(dlg.btnExit, Qt::LeftButton);
+    QVERIFY(dlg.isVisible());
+    QCOMPARE(recorder_.Texts(), QStringList{message});
+    QCOMPARE(dlg.kxedtA->text(), left);
+    QCOMPARE(QApplication::focusWidget(),
+             focusBack ? static_cast<QWidget*>(dlg.kxedtA) : dlg.btnExit);
+    QCOMPARE(item.value, std::string("1.00"));
+
+    if (focusBack) dlg.kxedtA->setText(QStringLiteral("5"));
+    QTest::mouseClick(dlg.btnExit, Qt::LeftButton);
+    QVERIFY(!dlg.isVisible());
+    QCOMPARE(QString::fromStdString(item.value), focusBack ? QStringLiteral("5") : left);
   }
 
   void itemChanged_data() {

@@ -140,6 +140,15 @@ class BookWriterTest : public QObject {
     QCOMPARE(Shape(pane.document(), 2), QStringLiteral("n"));
   }
 
+  // Text that ends without a line break (set by other means) does not swallow the next line.
+  void lineAfterTextWithoutBreak() {
+    QTextEdit pane;
+    pane.setPlainText(QStringLiteral("旧的内容"));
+    WriteBookLine(&pane, QStringLiteral("T$2$＝5"), 3);
+    QCOMPARE(pane.toPlainText(), QStringLiteral("旧的内容\nT2＝5\n"));
+    QCOMPARE(Shape(pane.document(), 1), QStringLiteral("nBnn"));
+  }
+
   void bookStyles_data() {
     QTest::addColumn<int>("before");  // style of an earlier line, -1 for none
     QTest::addColumn<int>("style");
