@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "Defaults.h"
+#include "DefaultsFolder.h"
 #include "Errors.h"
 #include "Gbk.h"
 #include "IniFile.h"
@@ -64,30 +65,7 @@ void Fill(TMyList& list, const Entries& entries) {
 }
 
 // Each test gets its own defaults folder.
-class ConcreteConserveDefaults : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("cc-item-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    SetDefaultsFolder(folder_.string() + "/");
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  void WriteDefaults(const std::string& text) {
-    std::ofstream(DefaultsFilePath(), std::ios::binary) << text;
-  }
-  std::string ReadDefaults() const {
-    std::ifstream in(DefaultsFilePath(), std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-  }
-
-  fs::path folder_;
-};
+class ConcreteConserveDefaults : public DefaultsFolderTest {};
 
 TEST_F(ConcreteConserveDefaults, FreshItemWritesIdentityPropertiesAndOneEmptyRow) {
   TConcreteConserve item;

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "Defaults.h"
+#include "DefaultsFolder.h"
 #include "Errors.h"
 #include "Gbk.h"
 #include "U_Class_ConcreteHeat.h"
@@ -167,36 +168,7 @@ TEST(ConcreteHeatItem, ReadFromListCases) {
   }
 }
 
-class ConcreteHeatDefaults : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("heat_item_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    SetDefaultsFolder(dir_.string() + "/");
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(dir_, ec);
-  }
-  // A fresh folder per call, so no cached parse of an earlier file can answer.
-  void WriteDefaults(const std::string& bytes) {
-    fs::path sub = dir_ / std::to_string(++files_);
-    fs::create_directories(sub);
-    SetDefaultsFolder(sub.string() + "/");
-    std::ofstream(DefaultsFilePath(), std::ios::binary) << bytes;
-  }
-  static std::string ReadDefaults() {
-    std::ifstream in(DefaultsFilePath(), std::ios::binary);
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-  }
-  fs::path dir_;
-  int files_ = 0;
-};
+class ConcreteHeatDefaults : public DefaultsFolderTest {};
 
 TEST_F(ConcreteHeatDefaults, SaveThenLoadOnAnotherItemKeepsItsIdentity) {
   TConcreteHeat source;
@@ -292,7 +264,7 @@ TEST_F(ConcreteHeatDefaults, LoadStagesTheSectionInTheList) {
 
 TEST_F(ConcreteHeatDefaults, FailedWriteRaisesNamingThePath) {
   // A file where the defaults folder should be: no folder can be made there.
-  const fs::path blocker = dir_ / "blocker";
+  const fs::path blocker = folder_ / "blocker";
   std::ofstream(blocker, std::ios::binary) << "keep";
   SetDefaultsFolder(blocker.string() + "/");
   TConcreteHeat item;

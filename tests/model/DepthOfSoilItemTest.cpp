@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "Defaults.h"
+#include "DefaultsFolder.h"
 #include "Errors.h"
 #include "Gbk.h"
 #include "U_Class_DepthOfSoil.h"
@@ -91,25 +92,7 @@ std::string ReadAll(const fs::path& path) {
 
 const std::string kHeader = "[DepthOfSoil information]\r\n";
 
-class DepthOfSoilItem : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::random_device rd;
-    folder_ = fs::temp_directory_path() / ("wcthrm-depth-" + std::to_string(rd()));
-    fs::create_directories(folder_);
-    SetDefaultsFolder(folder_.string() + "/");
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(folder_, ec);
-  }
-  fs::path File() const { return folder_ / "update.ini"; }
-  void WriteDefaults(const std::string& text) const {
-    std::ofstream(File(), std::ios::binary) << text;
-  }
-
-  fs::path folder_;
-};
+class DepthOfSoilItem : public DefaultsFolderTest {};
 
 TEST_F(DepthOfSoilItem, NewItemWithoutDefaults) {
   TDepthOfSoil item;
@@ -313,8 +296,8 @@ TEST_F(DepthOfSoilItem, UnconvertibleValuesRaiseAndChangeNothing) {
     EXPECT_EQ(Take(item), before);
 
     if (!c.value.TextData()) continue;
-    const IniFile ini(
-        "mem", kHeader + "Count1=1\r\nCount5=4\r\n" + c.key + "=" + std::string(c.value.TextView()) + "\r\n");
+    const IniFile ini("mem", kHeader + "Count1=1\r\nCount5=4\r\n" + c.key + "=" +
+                                 std::string(c.value.TextView()) + "\r\n");
     EXPECT_THROW(item.LoadDefaultsFrom(ini), ConversionError);
     EXPECT_EQ(Take(item), before);
   }

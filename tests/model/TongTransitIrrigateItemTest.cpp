@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "Defaults.h"
+#include "DefaultsFolder.h"
 #include "Errors.h"
 #include "Gbk.h"
 #include "U_Class_TongTransitIrrigate.h"
@@ -172,30 +173,7 @@ TEST(TongTransitIrrigateItem, FailedConversionStopsTheRead) {
   }
 }
 
-class TongTransitIrrigateDefaults : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("tti_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    SetDefaultsFolder(folder_.string() + "/");
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  void WriteDefaults(const std::string& text) {
-    std::ofstream(DefaultsFilePath(), std::ios::binary) << text;
-  }
-  std::string ReadDefaults() {
-    std::ifstream in(DefaultsFilePath(), std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-
-  fs::path folder_;
-};
+class TongTransitIrrigateDefaults : public DefaultsFolderTest {};
 
 TEST_F(TongTransitIrrigateDefaults, SaveThenLoadOnAnotherItemKeepsItsIdentity) {
   TTongTransitIrrigate saved;
