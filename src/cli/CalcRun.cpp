@@ -7,6 +7,7 @@
 #include "DepthOfSoilForm.h"
 #include "Gbk.h"
 #include "IniFile.h"
+#include "NumberText.h"
 #include "TongTransitIrrigateForm.h"
 
 namespace wcthrm::cli {
@@ -45,21 +46,10 @@ const std::array<Kind, 4> kKinds = {{
      }},
     {"TongTransitIrrigate", calc::tongtransitirrigate::kTabCount,
      [](std::string_view in, int tab) {
-       return RunKind(in, tab, &calc::tongtransitirrigate::Load,
-                      &calc::tongtransitirrigate::Check, &calc::tongtransitirrigate::Book);
+       return RunKind(in, tab, &calc::tongtransitirrigate::Load, &calc::tongtransitirrigate::Check,
+                      &calc::tongtransitirrigate::Book);
      }},
 }};
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x + 32);
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y + 32);
-    if (x != y) return false;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -67,7 +57,7 @@ std::span<const Kind> Kinds() { return kKinds; }
 
 const Kind* FindKind(std::string_view name) {
   for (const Kind& k : kKinds)
-    if (SameIgnoringCase(k.name, name)) return &k;
+    if (EqualsIgnoringAsciiCase(k.name, name)) return &k;
   return nullptr;
 }
 

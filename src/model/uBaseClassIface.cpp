@@ -8,18 +8,6 @@ namespace wcthrm {
 
 namespace {
 
-template <class R, class F>
-R Guarded(R fallback, F&& body) {
-  R result = fallback;
-  CrashReporter::Instance().Guard([&] { result = body(); });
-  return result;
-}
-
-template <class F>
-void Guarded(F&& body) {
-  CrashReporter::Instance().Guard([&] { body(); });
-}
-
 KxBool ToKx(bool b) { return b ? 1 : 0; }
 
 void Require(const void* p, const char* what) {
@@ -66,17 +54,17 @@ class TMyList::Iface final : public IKxValueList {
  public:
   explicit Iface(TMyList& list) : list_(list) {}
 
-  int32_t KX_CALL Count() override { return Guarded(0, [&] { return list_.Count(); }); }
+  int32_t KX_CALL Count() override { return RunGuarded(0, [&] { return list_.Count(); }); }
 
   const char* KX_CALL NameAt(int32_t pos) override {
-    return Guarded<const char*>(nullptr, [&]() -> const char* {
+    return RunGuarded<const char*>(nullptr, [&]() -> const char* {
       if (pos < 0 || pos >= list_.Count()) return nullptr;
       return list_.NameAt(pos).data();  // zero-terminated in the list's storage
     });
   }
 
   KxBool KX_CALL ValueAt(int32_t pos, KxValue* out) override {
-    return Guarded<KxBool>(0, [&]() -> KxBool {
+    return RunGuarded<KxBool>(0, [&]() -> KxBool {
       Require(out, "ValueAt");
       if (pos < 0 || pos >= list_.Count()) return 0;
       *out = ToKxValue(list_.EntryAt(pos).value);
@@ -85,16 +73,16 @@ class TMyList::Iface final : public IKxValueList {
   }
 
   void KX_CALL Add(const char* name, const KxValue* value) override {
-    Guarded([&] {
+    RunGuarded([&] {
       Require(name, "Add");
       list_.Add(name, value ? FromKxValue(*value) : Variant());
     });
   }
 
-  void KX_CALL Clear() override { Guarded([&] { list_.Clear(); }); }
+  void KX_CALL Clear() override { RunGuarded([&] { list_.Clear(); }); }
 
   KxBool KX_CALL Find(const char* name, KxValue* out) override {
-    return Guarded<KxBool>(0, [&]() -> KxBool {
+    return RunGuarded<KxBool>(0, [&]() -> KxBool {
       Require(name, "Find");
       Require(out, "Find");
       const TMyrecord* r = list_.Find(name);
@@ -121,27 +109,27 @@ class TKxObj::Iface final : public IKxObj {
   TKxObj& node() { return node_; }
 
   KxResult KX_CALL QueryInterface(const KxGuid* iid, void** out) override {
-    return Guarded<KxResult>(KX_E_NOINTERFACE,
+    return RunGuarded<KxResult>(KX_E_NOINTERFACE,
                              [&] { return Query(iid, out, IID_IKxObj, static_cast<IKxObj*>(this)); });
   }
   int32_t KX_CALL AddRef() override { return -1; }
   int32_t KX_CALL Release() override { return -1; }
 
   void KX_CALL ReservedCall(int32_t value) override {
-    Guarded([&] { node_.ReservedCall(value); });
+    RunGuarded([&] { node_.ReservedCall(value); });
   }
   int32_t KX_CALL GetIndex() override { return node_.Index; }
   void KX_CALL SetIndex(int32_t value) override { node_.Index = value; }
   int32_t KX_CALL GetP_index() override { return node_.P_index; }
   void KX_CALL SetP_index(int32_t value) override { node_.P_index = value; }
   void KX_CALL GetCaption(const char** out) override {
-    Guarded([&] {
+    RunGuarded([&] {
       Require(out, "GetCaption");
       *out = node_.Caption.c_str();
     });
   }
   void KX_CALL SetCaption(const char* text) override {
-    Guarded([&] {
+    RunGuarded([&] {
       Require(text, "SetCaption");
       node_.Caption = text;
     });
@@ -154,7 +142,7 @@ class TKxObj::Iface final : public IKxObj {
   void KX_CALL SetTypeId(int32_t value) override { node_.TypeId = value; }
   int32_t KX_CALL GetInnerIndex() override { return node_.InnerIndex; }
   void KX_CALL CloneNode(IKxObj** out) override {
-    Guarded([&] {
+    RunGuarded([&] {
       Require(out, "CloneNode");
       *out = nullptr;
       *out = node_.CloneNode().Interface();
@@ -162,17 +150,17 @@ class TKxObj::Iface final : public IKxObj {
   }
   IKxValueList* KX_CALL GetValueList() override { return node_.ValueList.Interface(); }
   KxBool KX_CALL ReadFromList() override {
-    return Guarded<KxBool>(0, [&] { return ToKx(node_.ReadFromList()); });
+    return RunGuarded<KxBool>(0, [&] { return ToKx(node_.ReadFromList()); });
   }
   KxBool KX_CALL WriteToList() override {
-    return Guarded<KxBool>(0, [&] { return ToKx(node_.WriteToList()); });
+    return RunGuarded<KxBool>(0, [&] { return ToKx(node_.WriteToList()); });
   }
   KxBool KX_CALL GetIsScheme() override { return ToKx(node_.IsScheme); }
   void KX_CALL SetIsScheme(KxBool value) override { node_.IsScheme = value != 0; }
   KxBool KX_CALL GetInnerDel() override { return ToKx(node_.innerDel); }
   void KX_CALL SetInnerDel(KxBool value) override { node_.innerDel = value != 0; }
   void KX_CALL SetPrjName(const uint8_t* text) override {
-    Guarded([&] {
+    RunGuarded([&] {
       Require(text, "SetPrjName");
       node_.SetPrjName(text);
     });
@@ -202,7 +190,7 @@ class TKxObjAdapter::Iface final : public IKxPrjMgr {
   explicit Iface(TKxObjAdapter& mgr) : mgr_(mgr) {}
 
   KxResult KX_CALL QueryInterface(const KxGuid* iid, void** out) override {
-    return Guarded<KxResult>(KX_E_NOINTERFACE, [&] {
+    return RunGuarded<KxResult>(KX_E_NOINTERFACE, [&] {
       return Query(iid, out, IID_IKxPrjMgr, static_cast<IKxPrjMgr*>(this));
     });
   }
@@ -214,36 +202,36 @@ class TKxObjAdapter::Iface final : public IKxPrjMgr {
   void KX_CALL SetProjectInfoMemo(intptr_t value) override { mgr_.ProjectInfo = value; }
   const char* KX_CALL GetDllDescription() override { return mgr_.Description().c_str(); }
   void KX_CALL SetDllDescription(const char* text) override {
-    Guarded([&] { mgr_.SetDescription(text ? text : ""); });
+    RunGuarded([&] { mgr_.SetDescription(text ? text : ""); });
   }
   void KX_CALL CreateNode(IKxObj** out) override {
-    Guarded([&] {
+    RunGuarded([&] {
       Require(out, "CreateNode");
       *out = nullptr;
       *out = mgr_.CreateNode().Interface();
     });
   }
   void KX_CALL CreateItem(IKxObj** out, int32_t typeId) override {
-    Guarded([&] {
+    RunGuarded([&] {
       Require(out, "CreateItem");
       *out = nullptr;
       if (TKxObj* node = mgr_.CreateItem(typeId)) *out = node->Interface();
     });
   }
   void KX_CALL EditItem(IKxObj* item) override {
-    Guarded([&] {
+    RunGuarded([&] {
       if (item) mgr_.EditItem(*item);
     });
   }
   void KX_CALL ReservedItemCall(int32_t, IKxUnknown* object) override {
-    Guarded([&] {
+    RunGuarded([&] {
       if (object) {
         object->AddRef();
         object->Release();
       }
     });
   }
-  void KX_CALL PurgeDeleted() override { Guarded([&] { mgr_.PurgeDeleted(); }); }
+  void KX_CALL PurgeDeleted() override { RunGuarded([&] { mgr_.PurgeDeleted(); }); }
 
  private:
   TKxObjAdapter& mgr_;

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace wcthrm {
@@ -47,6 +48,20 @@ class CrashReporter {
   std::vector<Entry> listeners_;
   int nextHandle_ = 1;
 };
+
+// Runs body under the reporter's guard; false when it threw (the report has gone out).
+template <class Body>
+bool RunGuarded(Body&& body) {
+  return CrashReporter::Instance().Guard(std::forward<Body>(body));
+}
+
+// Body's result, or fallback when it threw (the report has gone out).
+template <class R, class Body>
+R RunGuarded(R fallback, Body&& body) {
+  R result = fallback;
+  CrashReporter::Instance().Guard([&] { result = body(); });
+  return result;
+}
 
 // Keeps a listener registered for the lifetime of the object.
 class ScopedCrashListener {

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "NumberText.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #elif defined(__APPLE__)
@@ -20,16 +22,6 @@ namespace {
 std::string WithSeparator(std::string folder) {
   if (folder.empty() || (folder.back() != '/' && folder.back() != '\\')) folder += '/';
   return folder;
-}
-
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
 }
 
 fs::path ExecutablePath() {
@@ -63,7 +55,7 @@ std::string ChildIgnoringCase(const std::string& folder, const std::string& name
   if (fs::exists(fs::path(folder) / name, ec)) return name;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
     std::string child = it->path().filename().string();
-    if (SameIgnoringCase(child, name)) return child;
+    if (EqualsIgnoringAsciiCase(child, name)) return child;
   }
   return name;
 }

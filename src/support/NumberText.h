@@ -39,6 +39,9 @@ std::optional<int32_t> ParseInt(std::string_view text);
 // ParseInt or a ConversionError "'text' is not a valid integer value".
 int32_t StrToInt(std::string_view text);
 
+// True when a and b are equal with ASCII letters compared ignoring case.
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
+
 // Trims bytes of value 32 or below from both ends.
 std::string_view TrimBlanks(std::string_view text);
 

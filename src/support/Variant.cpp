@@ -11,17 +11,6 @@ namespace wcthrm {
 
 namespace {
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 32);
-    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 32);
-    if (x != y) return false;
-  }
-  return true;
-}
-
 int32_t DoubleToInt(double d) {
   double r = std::nearbyint(d);
   if (!(r >= -2147483648.0 && r <= 2147483647.0)) {
@@ -93,50 +82,68 @@ std::string_view Variant::TextView() const {
 bool Variant::operator==(const Variant& other) const {
   if (kind() != other.kind()) return false;
   switch (kind()) {
-    case Kind::Empty: return true;
-    case Kind::Int: return n_.i == other.n_.i;
-    case Kind::Double: return n_.d == other.n_.d;
-    case Kind::Bool: return n_.b == other.n_.b;
-    case Kind::Text: return TextView() == other.TextView();
+    case Kind::Empty:
+      return true;
+    case Kind::Int:
+      return n_.i == other.n_.i;
+    case Kind::Double:
+      return n_.d == other.n_.d;
+    case Kind::Bool:
+      return n_.b == other.n_.b;
+    case Kind::Text:
+      return TextView() == other.TextView();
   }
   return false;
 }
 
 int32_t Variant::ToInt() const {
   switch (kind()) {
-    case Kind::Empty: return 0;
-    case Kind::Int: return n_.i;
-    case Kind::Double: return DoubleToInt(n_.d);
-    case Kind::Bool: return n_.b ? -1 : 0;
-    case Kind::Text: return StrToInt(TextView());
+    case Kind::Empty:
+      return 0;
+    case Kind::Int:
+      return n_.i;
+    case Kind::Double:
+      return DoubleToInt(n_.d);
+    case Kind::Bool:
+      return n_.b ? -1 : 0;
+    case Kind::Text:
+      return StrToInt(TextView());
   }
   return 0;
 }
 
 double Variant::ToDouble() const {
   switch (kind()) {
-    case Kind::Empty: return 0.0;
-    case Kind::Int: return n_.i;
-    case Kind::Double: return n_.d;
-    case Kind::Bool: return n_.b ? -1.0 : 0.0;
-    case Kind::Text: return StrToFloat(TextView());
+    case Kind::Empty:
+      return 0.0;
+    case Kind::Int:
+      return n_.i;
+    case Kind::Double:
+      return n_.d;
+    case Kind::Bool:
+      return n_.b ? -1.0 : 0.0;
+    case Kind::Text:
+      return StrToFloat(TextView());
   }
   return 0.0;
 }
 
 bool Variant::ToBool() const {
   switch (kind()) {
-    case Kind::Empty: return false;
-    case Kind::Int: return n_.i != 0;
-    case Kind::Double: return n_.d != 0.0;
-    case Kind::Bool: return n_.b;
+    case Kind::Empty:
+      return false;
+    case Kind::Int:
+      return n_.i != 0;
+    case Kind::Double:
+      return n_.d != 0.0;
+    case Kind::Bool:
+      return n_.b;
     case Kind::Text: {
       std::string_view t = TrimBlanks(TextView());
-      if (EqualsIgnoringCase(t, "True")) return true;
-      if (EqualsIgnoringCase(t, "False")) return false;
+      if (EqualsIgnoringAsciiCase(t, "True")) return true;
+      if (EqualsIgnoringAsciiCase(t, "False")) return false;
       if (auto d = ParseDecimal(t)) return *d != 0.0;
-      throw ConversionError("'" + MessageText(TextView()) +
-                            "' is not a valid boolean value");
+      throw ConversionError("'" + MessageText(TextView()) + "' is not a valid boolean value");
     }
   }
   return false;
@@ -144,11 +151,16 @@ bool Variant::ToBool() const {
 
 std::string Variant::ToText() const {
   switch (kind()) {
-    case Kind::Empty: return {};
-    case Kind::Int: return IntToText(n_.i);
-    case Kind::Double: return NumberText(n_.d);
-    case Kind::Bool: return n_.b ? "True" : "False";
-    case Kind::Text: return std::string(TextView());
+    case Kind::Empty:
+      return {};
+    case Kind::Int:
+      return IntToText(n_.i);
+    case Kind::Double:
+      return NumberText(n_.d);
+    case Kind::Bool:
+      return n_.b ? "True" : "False";
+    case Kind::Text:
+      return std::string(TextView());
   }
   return {};
 }

@@ -8,11 +8,7 @@
 
 namespace wcthrm::ui {
 
-// Runs body under the guard; false when it threw (the report has gone out).
-template <class Body>
-bool RunGuarded(Body&& body) {
-  return CrashReporter::Instance().Guard(std::forward<Body>(body));
-}
+using wcthrm::RunGuarded;
 
 // A slot that runs handler under the guard; Qt may pass signal arguments, which it drops.
 template <class Handler>
