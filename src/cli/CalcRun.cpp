@@ -5,7 +5,6 @@
 #include "ConcreteConserveForm.h"
 #include "ConcreteHeatForm.h"
 #include "DepthOfSoilForm.h"
-#include "Gbk.h"
 #include "IniFile.h"
 #include "NumberText.h"
 #include "TongTransitIrrigateForm.h"
@@ -15,12 +14,16 @@ namespace wcthrm::cli {
 namespace {
 
 // The factory's way: construct, then load the defaults; then what the open dialog holds.
+// Unlike the factory, a value that does not convert is an error: a book computed from the
+// constructor's values instead would look right and be wrong.
 template <class Item, class Form>
 Outcome RunKind(std::string_view gbkDefaults, int tab, Form (*load)(const Item&),
                 calc::CheckResult (*check)(const Form&, int),
                 calc::BookLines (*book)(const Form&, int)) {
+  const IniFile ini("input", gbkDefaults);
   Item item;
-  item.LoadDefaultsFrom(IniFile("input", gbkDefaults));
+  if (!ini.HasSection(item.DefaultsSection())) throw MissingSection{item.DefaultsSection()};
+  item.LoadDefaults(ini, TKxItem::ReadRule::Strict);
   const Form form = load(item);
   Outcome out;
   out.fault = check(form, tab);
@@ -29,22 +32,22 @@ Outcome RunKind(std::string_view gbkDefaults, int tab, Form (*load)(const Item&)
 }
 
 const std::array<Kind, 4> kKinds = {{
-    {"ConcreteHeat", calc::concreteheat::kTabCount,
+    {"ConcreteHeat", TConcreteHeat::kDefaultsSection, calc::concreteheat::kTabCount,
      [](std::string_view in, int tab) {
        return RunKind(in, tab, &calc::concreteheat::Load, &calc::concreteheat::Check,
                       &calc::concreteheat::Book);
      }},
-    {"ConcreteConserve", calc::concreteconserve::kTabCount,
+    {"ConcreteConserve", TConcreteConserve::kSection, calc::concreteconserve::kTabCount,
      [](std::string_view in, int tab) {
        return RunKind(in, tab, &calc::concreteconserve::Load, &calc::concreteconserve::Check,
                       &calc::concreteconserve::Book);
      }},
-    {"DepthOfSoil", calc::depthofsoil::kTabCount,
+    {"DepthOfSoil", TDepthOfSoil::kSection, calc::depthofsoil::kTabCount,
      [](std::string_view in, int tab) {
        return RunKind(in, tab, &calc::depthofsoil::Load, &calc::depthofsoil::Check,
                       &calc::depthofsoil::Book);
      }},
-    {"TongTransitIrrigate", calc::tongtransitirrigate::kTabCount,
+    {"TongTransitIrrigate", TTongTransitIrrigate::kSection, calc::tongtransitirrigate::kTabCount,
      [](std::string_view in, int tab) {
        return RunKind(in, tab, &calc::tongtransitirrigate::Load, &calc::tongtransitirrigate::Check,
                       &calc::tongtransitirrigate::Book);
@@ -61,8 +64,6 @@ const Kind* FindKind(std::string_view name) {
   return nullptr;
 }
 
-Outcome Run(const Kind& kind, int tab, const std::string& input, bool utf8) {
-  return kind.run(utf8 ? ToGbk(input) : input, tab);
-}
+Outcome Run(const Kind& kind, int tab, std::string_view gbkInput) { return kind.run(gbkInput, tab); }
 
 }  // namespace wcthrm::cli

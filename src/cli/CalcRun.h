@@ -1,8 +1,8 @@
 // The item kinds as the command line knows them, and one run: input text to book or fault.
 #pragma once
 
-#include <string>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "FormCommon.h"
@@ -15,7 +15,8 @@ struct Outcome {
 };
 
 struct Kind {
-  const char* name;  // as the item class without its T
+  const char* name;     // as the item class without its T
+  const char* section;  // the defaults section the inputs come from
   int tabs;
   // Makes the item from the defaults text (GBK), loads the form, checks and books tab.
   Outcome (*run)(std::string_view gbkDefaults, int tab);
@@ -27,8 +28,13 @@ std::span<const Kind> Kinds();
 // The kind of that name, compared ignoring ASCII case; nullptr when there is none.
 const Kind* FindKind(std::string_view name);
 
-// Runs kind on tab with input (GBK text, or UTF-8 when utf8). Errors in the input (a value
-// that does not convert) throw.
-Outcome Run(const Kind& kind, int tab, const std::string& input, bool utf8);
+// Runs kind on tab with input (GBK text). Every value of the kind's section must convert: one
+// that does not throws a ConversionError naming its key and the section. An input without
+// the section throws MissingSection.
+Outcome Run(const Kind& kind, int tab, std::string_view gbkInput);
+
+struct MissingSection {
+  std::string section;
+};
 
 }  // namespace wcthrm::cli

@@ -20,7 +20,24 @@ void TKxItem::SaveDefaultData() {
   ini.Save();
 }
 
-void TKxItem::LoadDefaultData() { LoadDefaultsFrom(*IniFile::Cached(DefaultsFilePath())); }
+void TKxItem::LoadDefaultData() {
+  LoadDefaults(*IniFile::Cached(DefaultsFilePath()), ReadRule::Lenient);
+}
+
+void TKxItem::LoadDefaults(const IniFile& ini, ReadRule rule) {
+  struct Restore {
+    ReadRule& rule;
+    ReadRule saved;
+    ~Restore() { rule = saved; }
+  } restore{rule_, rule_};
+  rule_ = rule;
+  try {
+    LoadDefaultsFrom(ini);
+  } catch (ConversionError& e) {
+    e.NameSection(DefaultsSection());
+    throw;
+  }
+}
 
 void TKxItem::SaveDefaultsTo(IniFile& ini) {
   WriteToList();

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "Errors.h"
 #include "IniFile.h"
 #include "uBaseClass.h"
 
@@ -28,8 +29,16 @@ class TKxItem : public TKxObj {
   // Writes the item's values as the defaults of its kind: update.ini is read afresh, changed
   // and replaced atomically; a failed write throws IoError and leaves the file as it was.
   void SaveDefaultData() final;
-  // Loads the saved defaults of the kind from the cached update.ini.
+  // Loads the saved defaults of the kind from the cached update.ini, leniently.
   void LoadDefaultData() final;
+
+  // How a kind that ends its read at the first value that does not convert reports it.
+  enum class ReadRule {
+    Lenient,  // the kind's own rule: such a kind stops there and reports nothing
+    Strict,   // every kind throws the ConversionError
+  };
+  // LoadDefaultsFrom under rule; a ConversionError leaves naming its key and this section.
+  void LoadDefaults(const IniFile& ini, ReadRule rule);
 
   // WriteToList, then every entry after the four identity entries into the kind's section,
   // as text (numbers as NumberText); no I/O.
@@ -42,11 +51,27 @@ class TKxItem : public TKxObj {
  protected:
   static constexpr int kIdentityEntries = 4;
 
+  // Runs a read that stops at the first value that does not convert: false then, unless the
+  // read is strict, when the ConversionError leaves.
+  template <class Read>
+  bool ReadStopping(Read&& read) {
+    try {
+      read();
+      return true;
+    } catch (const ConversionError&) {
+      if (rule_ == ReadRule::Strict) throw;
+      return false;
+    }
+  }
+
   // Appends every key of the section, in file order, whose value is not empty, as a text.
   void AppendSectionValues(const IniFile& ini);
   // Appends, for each entry now in the list, the section's non-empty value of that name as a
   // text, so the saved value is the one later lookups see.
   void AppendSavedValuesOfEntries(const IniFile& ini);
+
+ private:
+  ReadRule rule_ = ReadRule::Lenient;
 };
 
 }  // namespace wcthrm

@@ -13,17 +13,22 @@ namespace {
 constexpr const char* kReadingPrefix = "slPjwd";
 constexpr const char* kPeriodPrefix = "slDlwdsj";
 
-Variant ValueOf(const TMyList& list, const char* name) {
+// The last entry of name converted by convert; a conversion error names the entry.
+template <class T>
+T ReadEntry(const TMyList& list, const char* name, T (Variant::*convert)() const) {
   Variant v;
   list.GetValue(name, v);
-  return v;
+  return ConvertNamed(name, [&] { return (v.*convert)(); });
 }
 
 // Counts come from files and lists we do not control: a huge one would exhaust memory.
 int32_t CheckedCount(int32_t count, const char* name) {
   if (count > TConcreteConserve::kMaxCount) {
-    throw ConversionError("'" + IntToText(count) + "' is not a valid count for " + name +
-                          " (at most " + IntToText(TConcreteConserve::kMaxCount) + ")");
+    const std::string limit = IntToText(TConcreteConserve::kMaxCount);
+    ConversionError e(IntToText(count), "is more than the " + limit + " a count may be",
+                      "is not a valid count (at most " + limit + ")");
+    e.NameKey(name);
+    throw e;
   }
   return count;
 }
@@ -51,7 +56,7 @@ void AppendZeros(const IniFile& ini, const char* key, int32_t perRow,
                  std::vector<std::string>& texts) {
   std::string text = ini.ReadString(TConcreteConserve::kSection, key, "");
   if (text.empty()) return;
-  int32_t n = CheckedCount(StrToInt(text), key);
+  int32_t n = CheckedCount(ConvertNamed(key, [&] { return StrToInt(text); }), key);
   if (n > 0) texts.insert(texts.end(), static_cast<size_t>(n) * perRow, "0");
 }
 
@@ -73,13 +78,13 @@ bool TConcreteConserve::WriteToList() {
 
 bool TConcreteConserve::ReadFromList() {
   TKxObj::ReadFromList();
-  MyTemp = ValueOf(ValueList, "MyTemp").ToDouble();
-  MyInterval = ValueOf(ValueList, "MyInterval").ToDouble();
-  MyTimes = CheckedCount(ValueOf(ValueList, "MyTimes").ToInt(), "MyTimes");
-  CalTime = ValueOf(ValueList, "CalTime").ToBool();
-  MyTimes2 = CheckedCount(ValueOf(ValueList, "MyTimes2").ToInt(), "MyTimes2");
-  Dlsj = ValueOf(ValueList, "Dlsj").ToDouble();
-  Dlwd = ValueOf(ValueList, "Dlwd").ToDouble();
+  MyTemp = ReadEntry(ValueList, "MyTemp", &Variant::ToDouble);
+  MyInterval = ReadEntry(ValueList, "MyInterval", &Variant::ToDouble);
+  MyTimes = CheckedCount(ReadEntry(ValueList, "MyTimes", &Variant::ToInt), "MyTimes");
+  CalTime = ReadEntry(ValueList, "CalTime", &Variant::ToBool);
+  MyTimes2 = CheckedCount(ReadEntry(ValueList, "MyTimes2", &Variant::ToInt), "MyTimes2");
+  Dlsj = ReadEntry(ValueList, "Dlsj", &Variant::ToDouble);
+  Dlwd = ReadEntry(ValueList, "Dlwd", &Variant::ToDouble);
   ReadTexts(ValueList, kReadingPrefix, MyTimes, slPjwd);
   ReadTexts(ValueList, kPeriodPrefix, MyTimes2 > 0 ? 2 * MyTimes2 : 0, slDlwdsj);
   return true;

@@ -80,20 +80,17 @@ bool TConcreteHeat::WriteToList() {
 bool TConcreteHeat::ReadFromList() {
   // Identity fields stay as they are. A failed conversion stops the read where it is and
   // keeps what was assigned before it.
-  try {
+  return ReadStopping([this] {
     for (const Field& f : kFields) {
       Variant v;
       ValueList.GetValue(f.name, v);
       if (f.number) {
-        this->*f.number = v.ToDouble();
+        this->*f.number = ConvertNamed(f.name, [&] { return v.ToDouble(); });
       } else {
         this->*f.text = v.ToText();
       }
     }
-  } catch (const ConversionError&) {
-    return false;
-  }
-  return true;
+  });
 }
 
 void TConcreteHeat::LoadDefaultsFrom(const IniFile& ini) {

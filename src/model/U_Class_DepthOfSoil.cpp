@@ -66,7 +66,9 @@ const std::array<Table, 5> kTables = {{
 // file can neither exhaust memory nor overflow 2 x count.
 int32_t RowsOf(int32_t count) {
   if (count > TDepthOfSoil::kMaxCount) {
-    throw ConversionError("'" + IntToText(count) + "' is not a valid row count");
+    const std::string limit = IntToText(TDepthOfSoil::kMaxCount);
+    throw ConversionError(IntToText(count), "is more than the " + limit + " rows a table may have",
+                          "is not a valid row count (at most " + limit + ")");
   }
   return count < 0 ? 0 : count;
 }
@@ -74,7 +76,8 @@ int32_t RowsOf(int32_t count) {
 double FiniteDouble(const Variant& v) {
   double d = v.ToDouble();
   if (!std::isfinite(d)) {
-    throw ConversionError("'" + NumberText(d) + "' is not a valid floating point value");
+    throw ConversionError(NumberText(d), "is not a finite number",
+                          "is not a valid floating point value");
   }
   return d;
 }
@@ -108,7 +111,8 @@ bool TDepthOfSoil::ReadFromList() {
   for (size_t i = 0; i < kProperties.size(); ++i) {
     Variant v;
     ValueList.GetValue(kProperties[i].name, v);
-    values[i] = std::visit(
+    values[i] = ConvertNamed(kProperties[i].name, [&] {
+      return std::visit(
         [&](auto member) -> Variant {
           using T = std::remove_reference_t<decltype(this->*member)>;
           if constexpr (std::is_same_v<T, bool>) {
@@ -120,6 +124,7 @@ bool TDepthOfSoil::ReadFromList() {
           }
         },
         kProperties[i].member);
+    });
   }
   for (size_t i = 0; i < kProperties.size(); ++i) {
     std::visit(
@@ -163,10 +168,12 @@ void TDepthOfSoil::LoadDefaultsFrom(const IniFile& ini) {
   try {
     // Fillers give the next step a name for every cell the saved table can have.
     for (size_t k = 0; k < kTables.size(); ++k) {
-      std::string_view text = ini.FindView(kSection, "Count" + std::to_string(k + 1)).value_or("");
+      const std::string key = "Count" + std::to_string(k + 1);
+      std::string_view text = ini.FindView(kSection, key).value_or("");
       if (text.empty()) continue;
       std::vector<std::string>& cells = this->*kTables[k].list;
-      cells.resize(cells.size() + 2 * static_cast<size_t>(RowsOf(StrToInt(text))), "0");
+      const int32_t rows = ConvertNamed(key, [&] { return RowsOf(StrToInt(text)); });
+      cells.resize(cells.size() + 2 * static_cast<size_t>(rows), "0");
     }
     WriteToList();
     AppendSavedValuesOfEntries(ini);

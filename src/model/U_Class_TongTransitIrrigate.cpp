@@ -42,16 +42,13 @@ bool TTongTransitIrrigate::WriteToList() {
 
 bool TTongTransitIrrigate::ReadFromList() {
   // One guard for the whole read: the first failed conversion ends it, what was read stays.
-  try {
+  return ReadStopping([this] {
     ForEachProperty(*this, [this](const char* name, auto& value) {
       Variant v;
       ValueList.GetValue(name, v);
-      Assign(value, v);
+      ConvertNamed(name, [&] { Assign(value, v); });
     });
-  } catch (const ConversionError&) {
-    return false;
-  }
-  return true;
+  });
 }
 
 void TTongTransitIrrigate::LoadDefaultsFrom(const IniFile& ini) {

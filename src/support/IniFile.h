@@ -28,6 +28,7 @@ class IniFile {
 
   const std::string& path() const { return path_; }
 
+  bool HasSection(std::string_view section) const { return FindSection(section) != nullptr; }
   std::optional<std::string> Find(std::string_view section, std::string_view key) const;
   // The value inside the file's text, valid until the file is next changed.
   std::optional<std::string_view> FindView(std::string_view section, std::string_view key) const;

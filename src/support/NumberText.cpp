@@ -170,7 +170,7 @@ std::optional<double> ParseDecimal(std::string_view text) {
 
 double StrToFloat(std::string_view text) {
   if (auto v = ParseDecimal(text)) return *v;
-  throw ConversionError("'" + MessageText(text) + "' is not a valid floating point value");
+  throw ConversionError(MessageText(text), "is not a number", "is not a valid floating point value");
 }
 
 std::optional<int32_t> ParseInt(std::string_view text) {
@@ -194,7 +194,7 @@ std::optional<int32_t> ParseInt(std::string_view text) {
 
 int32_t StrToInt(std::string_view text) {
   if (auto v = ParseInt(text)) return *v;
-  throw ConversionError("'" + MessageText(text) + "' is not a valid integer value");
+  throw ConversionError(MessageText(text), "is not an integer", "is not a valid integer value");
 }
 
 }  // namespace wcthrm

@@ -14,7 +14,7 @@ namespace {
 int32_t DoubleToInt(double d) {
   double r = std::nearbyint(d);
   if (!(r >= -2147483648.0 && r <= 2147483647.0)) {
-    throw ConversionError("'" + NumberText(d) + "' is not a valid integer value");
+    throw ConversionError(NumberText(d), "is not an integer", "is not a valid integer value");
   }
   return static_cast<int32_t>(r);
 }
@@ -143,7 +143,8 @@ bool Variant::ToBool() const {
       if (EqualsIgnoringAsciiCase(t, "True")) return true;
       if (EqualsIgnoringAsciiCase(t, "False")) return false;
       if (auto d = ParseDecimal(t)) return *d != 0.0;
-      throw ConversionError("'" + MessageText(TextView()) + "' is not a valid boolean value");
+      throw ConversionError(MessageText(TextView()), "is not True or False",
+                            "is not a valid boolean value");
     }
   }
   return false;

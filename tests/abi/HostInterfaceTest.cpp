@@ -312,7 +312,8 @@ TEST(HostInterface, CorruptDefaultsReportToTheHostWindow) {
     EXPECT_EQ(item, nullptr) << typeId;
   }
   ASSERT_EQ(window.texts.size(), 2u);
-  EXPECT_EQ(window.texts[0].rfind("'abc' is not a valid integer value$", 0), 0u) << window.texts[0];
+  EXPECT_EQ(window.texts[0].rfind(
+                "'MyTimes' in [ConcreteConserve information]: 'abc' is not a valid integer value$", 0), 0u) << window.texts[0];
   EXPECT_EQ(window.sizes[0], window.texts[0].size() + 1);
   // The host goes on: other kinds are still made, numbered from where the list stands.
   IKxObj* heat = nullptr;
@@ -338,7 +339,7 @@ TEST(HostInterface, CorruptProjectListIsReportedAndTheItemStaysUsable) {
   list->Add("MyTimes", &bad);
   EXPECT_EQ(curing->ReadFromList(), 0);
   ASSERT_EQ(window.texts.size(), 1u);
-  EXPECT_EQ(window.texts[0].rfind("'many' is not a valid integer value$", 0), 0u);
+  EXPECT_EQ(window.texts[0].rfind("'MyTimes': 'many' is not a valid integer value$", 0), 0u);
   // Values before the bad count were read (absent: 0), those after it kept; the item answers.
   EXPECT_EQ(ListValue(curing, "MyTemp"), "0");
   EXPECT_EQ(ListValue(curing, "Dlsj"), "100");

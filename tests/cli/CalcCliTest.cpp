@@ -163,7 +163,9 @@ TEST_F(CalcCli, UsageAndFileErrorsExitTwo) {
       {"ConcreteHeat 0 /no/such/file", nullptr, "cannot read '/no/such/file'"},
       {"ConcreteHeat 0 a b", nullptr, "expected KIND TAB"},
       {"--bogus ConcreteHeat 0", nullptr, "unknown option '--bogus'"},
-      {"ConcreteConserve 0", &corrupt, "'abc' is not a valid integer value"},
+      {"ConcreteConserve 0", &corrupt,
+       "wcthrm-calc: standard input: 'MyTimes' in [ConcreteConserve information]: 'abc' is not "
+       "an integer\n"},
   };
   for (const auto& c : cases) {
     Result r = Run(c.args, c.input);
@@ -171,6 +173,77 @@ TEST_F(CalcCli, UsageAndFileErrorsExitTwo) {
     EXPECT_EQ(r.out, "") << c.args;
     EXPECT_NE(r.err.find(c.says), std::string::npos) << c.args << ": " << r.err;
   }
+}
+
+// A value that does not convert must never yield a book from the item's built-in values.
+TEST_F(CalcCli, ValueThatDoesNotConvertIsAnInputError) {
+  const struct {
+    const char* kind;
+    int tab;
+    const char* key;
+    const char* value;
+    const char* says;
+  } cases[] = {
+      {"ConcreteHeat", 0, "Clbr", "4,2", "'Clbr' in [ConcreteHeat information]: '4,2' is not a number"},
+      {"ConcreteHeat", 1, "Yll", "2.5x", "'Yll' in [ConcreteHeat information]: '2.5x' is not a number"},
+      {"ConcreteConserve", 0, "MyTemp", "1e999",
+       "'MyTemp' in [ConcreteConserve information]: '1e999' is not a number"},
+      {"ConcreteConserve", 1, "CalTime", "maybe",
+       "'CalTime' in [ConcreteConserve information]: 'maybe' is not True or False"},
+      {"DepthOfSoil", 0, "Djxs1", "2..5", "'Djxs1' in [DepthOfSoil information]: '2..5' is not a number"},
+      {"DepthOfSoil", 3, "Count4", "99999",
+       "'Count4' in [DepthOfSoil information]: '99999' is more than the 10000 rows a table may have"},
+      {"TongTransitIrrigate", 0, "Cjwd", "0x10",
+       "'Cjwd' in [TongTransitIrrigate information]: '0x10' is not a number"},
+      {"TongTransitIrrigate", 0, "Yzcs", "2.5",
+       "'Yzcs' in [TongTransitIrrigate information]: '2.5' is not an integer"},
+  };
+  for (const auto& c : cases) {
+    const std::string path = GbkSample(c.kind, c.key, c.value);
+    Result r = Run(std::string(c.kind) + " " + std::to_string(c.tab) + " " + path);
+    EXPECT_EQ(r.exit, 2) << c.key;
+    EXPECT_EQ(r.out, "") << c.key;
+    EXPECT_EQ(r.err, "wcthrm-calc: '" + path + "': " + c.says + "\n") << c.key;
+  }
+}
+
+TEST_F(CalcCli, InputThatCannotServeIsRefusedWithItsReason) {
+  const std::string heat = GbkSample("ConcreteHeat");
+  fs::create_directories(dir_ / "folder");
+  const fs::path huge = dir_ / "huge.ini";
+  std::ofstream(huge, std::ios::binary) << "[DepthOfSoil information]\r\n";
+  fs::resize_file(huge, (std::uintmax_t{64} << 20) + 1);  // sparse: nothing is written
+  const struct {
+    const char* name;
+    std::string args;
+    std::string says;
+  } cases[] = {
+      {"other kind's file", "DepthOfSoil 0 " + heat,
+       "wcthrm-calc: no section [DepthOfSoil information] in '" + heat + "'\n"},
+      {"empty input", "DepthOfSoil 0 -",
+       "wcthrm-calc: no section [DepthOfSoil information] in standard input\n"},
+      {"folder", "ConcreteHeat 0 " + (dir_ / "folder").string(),
+       "wcthrm-calc: cannot read '" + (dir_ / "folder").string() + "': Is a directory\n"},
+      {"above 64 MiB", "DepthOfSoil 0 " + huge.string(),
+       "wcthrm-calc: '" + huge.string() + "' is larger than the 64 MiB an INPUT may hold\n"},
+  };
+  const std::string empty;
+  for (const auto& c : cases) {
+    Result r = Run(c.args, &empty);
+    EXPECT_EQ(r.exit, 2) << c.name;
+    EXPECT_EQ(r.out, "") << c.name;
+    EXPECT_EQ(r.err, c.says) << c.name;
+  }
+}
+
+TEST_F(CalcCli, Utf8ByteOrderMarkIsSkipped) {
+  const std::string utf8 = ReadAll(fs::path(WCTHRM_SAMPLES) / "ConcreteHeat.ini");
+  const std::string marked = "\xEF\xBB\xBF" + utf8;
+  Result plain = Run("--utf8 ConcreteHeat 0", &utf8);
+  Result withMark = Run("--utf8 ConcreteHeat 0", &marked);
+  EXPECT_EQ(withMark.exit, 0) << withMark.err;
+  EXPECT_EQ(withMark.out, plain.out);
+  EXPECT_NE(plain.out.find("787500"), std::string::npos);
 }
 
 TEST_F(CalcCli, HelpDescribesTheContract) {
