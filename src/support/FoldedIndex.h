@@ -10,25 +10,59 @@
 
 namespace wcthrm {
 
-// A hash that ignores ASCII letter case, eight bytes at a time. Clearing bit 5 of every byte
-// maps a-z onto A-Z (and a few other bytes onto each other, which only costs a rare collision),
-// so names equal under any case-blind comparison hash alike.
-inline uint32_t CaseBlindHash(std::string_view s) {
-  constexpr uint64_t kMul = 0x9E3779B97F4A7C15ull;
-  constexpr uint64_t kMask = 0xDFDFDFDFDFDFDFDFull;
-  uint64_t h = kMul ^ s.size();
-  size_t i = 0;
-  for (; i + 8 <= s.size(); i += 8) {
-    uint64_t w;
-    std::memcpy(&w, s.data() + i, 8);
-    h = (h ^ (w & kMask)) * kMul;
-    h ^= h >> 29;
+// Hashing of names under a folding rule. The folded bytes go through a multiply-rotate round
+// per eight bytes and a final avalanche, keyed by a per-process seed: names that differ only
+// in bytes a fold leaves alone hash apart, and no fixed set of names can be made to collide,
+// so an index over any names stays linear.
+class NameHasher {
+ public:
+  NameHasher() : h_(Seed()) {}
+
+  void Add(uint64_t word) {
+    h_ ^= word * kPrime2;
+    h_ = ((h_ << 31) | (h_ >> 33)) * kPrime1;
   }
-  uint64_t w = 0;
-  std::memcpy(&w, s.data() + i, s.size() - i);
-  h = (h ^ (w & kMask)) * kMul;
-  h ^= h >> 32;
-  return static_cast<uint32_t>(h);
+
+  uint32_t Finish(size_t length) const {
+    uint64_t h = h_ ^ (length * kPrime2);
+    h ^= h >> 33;
+    h *= 0xFF51AFD7ED558CCDull;
+    h ^= h >> 33;
+    h *= 0xC4CEB9FE1A85EC53ull;
+    h ^= h >> 33;
+    return static_cast<uint32_t>(h);
+  }
+
+  // The eight bytes at p (up to n of them, the rest zero) as one word.
+  static uint64_t Load(const char* p, size_t n) {
+    uint64_t w = 0;
+    std::memcpy(&w, p, n < 8 ? n : 8);
+    return w;
+  }
+
+  // Every byte of w in a-z moved to A-Z; other bytes, those above 0x7F included, unchanged.
+  static uint64_t UpperAscii(uint64_t w) {
+    constexpr uint64_t kHigh = 0x8080808080808080ull;
+    const uint64_t low7 = w & ~kHigh;
+    const uint64_t atLeastA = low7 + 0x1F1F1F1F1F1F1F1Full;  // top bit: byte >= 'a'
+    const uint64_t aboveZ = low7 + 0x0505050505050505ull;    // top bit: byte > 'z'
+    const uint64_t lower = (atLeastA & ~aboveZ) & ~w & kHigh;
+    return w ^ (lower >> 2);
+  }
+
+ private:
+  static constexpr uint64_t kPrime1 = 0x9E3779B185EBCA87ull;
+  static constexpr uint64_t kPrime2 = 0xC2B2AE3D27D4EB4Full;
+  static uint64_t Seed();
+
+  uint64_t h_;
+};
+
+// The hash of s with a-z folded onto A-Z, consistent with EqualsIgnoringAsciiCase.
+inline uint32_t CaseBlindHash(std::string_view s) {
+  NameHasher h;
+  for (size_t i = 0; i < s.size(); i += 8) h.Add(NameHasher::UpperAscii(NameHasher::Load(s.data() + i, s.size() - i)));
+  return h.Finish(s.size());
 }
 
 // Fold: a type with static uint32_t Hash(std::string_view) and

@@ -95,7 +95,30 @@ std::map<std::string, CacheEntry>& Cache() {
 }  // namespace
 
 
-uint32_t IniFile::Fold::Hash(std::string_view s) { return CaseBlindHash(s); }
+uint32_t IniFile::Fold::Hash(std::string_view s) {
+  // The bytes Equal compares, folded as it folds them: a-z, except the second byte of a GBK
+  // character, which is taken as it is.
+  NameHasher h;
+  char folded[64];
+  size_t n = 0;
+  for (size_t i = 0; i < s.size(); ++i) {
+    const unsigned char x = static_cast<unsigned char>(s[i]);
+    if (x >= 0x81 && i + 1 < s.size()) {
+      folded[n++] = s[i];
+      folded[n++] = s[++i];
+    } else {
+      folded[n++] = static_cast<char>(x >= 'a' && x <= 'z' ? x - 32 : x);
+    }
+    if (n >= sizeof folded - 1) {  // whole words only, so the split does not show
+      const size_t words = n / 8 * 8;
+      for (size_t w = 0; w < words; w += 8) h.Add(NameHasher::Load(folded + w, 8));
+      std::memmove(folded, folded + words, n - words);
+      n -= words;
+    }
+  }
+  for (size_t w = 0; w < n; w += 8) h.Add(NameHasher::Load(folded + w, n - w));
+  return h.Finish(s.size());
+}
 
 bool IniFile::Fold::Equal(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -303,12 +326,8 @@ void IniFile::Set(std::string_view sectionIn, std::string_view keyIn, std::strin
   while (at > 1 && Trim(s.lines[at - 1].text).empty()) --at;
   if (at > 0 && s.lines[at - 1].eol.empty()) s.lines[at - 1].eol = "\r\n";
   s.lines.insert(s.lines.begin() + static_cast<std::ptrdiff_t>(at), Line(text, "\r\n"));
-  if (at + 1 == s.lines.size()) {
-    s.Index(at);
-  } else {
-    s.firstKey.Clear();
-    for (size_t i = 0; i < s.lines.size(); ++i) s.Index(i);
-  }
+  // Only blank lines follow the new one, so no indexed position moved.
+  s.Index(at);
 }
 
 std::string IniFile::Text() const {
