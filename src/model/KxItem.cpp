@@ -15,7 +15,7 @@ std::string_view CellNames::operator()(size_t i) {
 }
 
 void TKxItem::SaveDefaultData() {
-  IniFile ini(DefaultsFilePath());
+  IniFile ini = IniFile::ReadForUpdate(DefaultsFilePath());
   SaveDefaultsTo(ini);
   ini.Save();
 }

@@ -27,7 +27,8 @@ class CellNames {
 class TKxItem : public TKxObj {
  public:
   // Writes the item's values as the defaults of its kind: update.ini is read afresh, changed
-  // and replaced atomically; a failed write throws IoError and leaves the file as it was.
+  // and replaced atomically. A file that cannot be read or written throws IoError and is left
+  // as it was: the other kinds' defaults are never lost.
   void SaveDefaultData() final;
   // Loads the saved defaults of the kind from the cached update.ini, leniently.
   void LoadDefaultData() final;

@@ -179,15 +179,41 @@ std::string_view IniFile::ValueOfLine(const Line& line) {
   return std::string_view(line.text).substr(line.valuePos, line.valueLength);
 }
 
-IniFile::IniFile(std::string path) : path_(std::move(path)) {
-  std::ifstream in(path_, std::ios::binary);
+namespace {
+
+// The whole file at path. A missing file reads as empty; any other failure (no permission, a
+// folder, an I/O error) throws IoError naming the path and the reason.
+std::string ReadWholeFile(const std::string& path) {
   std::string data;
-  if (in) {
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    data = ss.str();
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) {
+    if (errno == ENOENT) return data;
+    throw IoError("cannot read '" + path + "': " + std::strerror(errno));
+  }
+  char buffer[1 << 15];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) data.append(buffer, n);
+  const int error = std::ferror(f) ? (errno ? errno : EIO) : 0;
+  std::fclose(f);
+  if (error) throw IoError("cannot read '" + path + "': " + std::strerror(error));
+  return data;
+}
+
+}  // namespace
+
+IniFile::IniFile(std::string path) : path_(std::move(path)) {
+  std::string data;
+  try {
+    data = ReadWholeFile(path_);
+  } catch (const IoError&) {
+    // as the platform reads a profile it cannot open: empty
   }
   Parse(data);
+}
+
+IniFile IniFile::ReadForUpdate(std::string path) {
+  std::string data = ReadWholeFile(path);
+  return IniFile(std::move(path), data);
 }
 
 IniFile::IniFile(std::string path, std::string_view data) : path_(std::move(path)) { Parse(data); }
@@ -341,25 +367,67 @@ std::string IniFile::Text() const {
   return out;
 }
 
+namespace {
+
+#ifndef _WIN32
+// The file a path finally names, following symbolic links (relative ones from the link's own
+// folder), so a save replaces the target and keeps the link.
+std::string FinalTarget(const std::string& path) {
+  fs::path at(path);
+  for (int hops = 0; hops < 40; ++hops) {
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(at, ec)) || ec) return at.string();
+    fs::path next = fs::read_symlink(at, ec);
+    if (ec) throw IoError("cannot write '" + path + "': " + ec.message());
+    at = next.is_absolute() ? next : at.parent_path() / next;
+  }
+  throw IoError("cannot write '" + path + "': " + std::strerror(ELOOP));
+}
+
+// Writes all of data to fd; false with errno set on failure.
+bool WriteAll(int fd, const std::string& data) {
+  size_t done = 0;
+  while (done < data.size()) {
+    ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+#endif
+
+}  // namespace
+
 void IniFile::Save() const {
   const std::string data = Text();
-  const fs::path target(path_);
   auto fail = [&](const std::string& reason) {
     throw IoError("cannot write '" + path_ + "': " + reason);
   };
+#ifdef _WIN32
+  const std::string target = path_;
+#else
+  const std::string target = FinalTarget(path_);
+#endif
+  const fs::path targetPath(target);
   std::error_code ec;
-  if (target.has_parent_path()) {
-    fs::create_directories(target.parent_path(), ec);
+  if (targetPath.has_parent_path()) {
+    fs::create_directories(targetPath.parent_path(), ec);
     if (ec) fail(ec.message());
   }
   static unsigned counter = 0;
-  const std::string temp = path_ + ".~" + std::to_string(++counter) + "-" +
+  const std::string temp = target + ".~" + std::to_string(++counter) + "-" +
 #ifdef _WIN32
                            std::to_string(GetCurrentProcessId());
 #else
                            std::to_string(::getpid());
 #endif
 #ifdef _WIN32
+  const auto status = fs::status(targetPath, ec);
+  if (!ec && fs::exists(status) && (status.permissions() & fs::perms::owner_write) == fs::perms::none)
+    fail("the file is read-only");
   FILE* f = std::fopen(temp.c_str(), "wb");
   if (!f) fail(std::strerror(errno));
   bool ok = std::fwrite(data.data(), 1, data.size(), f) == data.size();
@@ -369,35 +437,39 @@ void IniFile::Save() const {
     std::remove(temp.c_str());
     fail(std::strerror(err));
   }
-  fs::rename(temp, target, ec);
+  fs::rename(temp, targetPath, ec);
   if (ec) {
     std::remove(temp.c_str());
     fail(ec.message());
   }
 #else
-  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  // A file nobody may write stays as it is, even where the folder would let it be replaced
+  // (and for root, whom access() lets write anything).
+  struct stat old{};
+  const bool exists = ::stat(target.c_str(), &old) == 0;
+  if (exists && (::access(target.c_str(), W_OK) != 0 || (old.st_mode & 0222) == 0))
+    fail("the file is read-only");
+  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
   if (fd < 0) fail(std::strerror(errno));
-  size_t done = 0;
-  while (done < data.size()) {
-    ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      int err = errno;
-      ::close(fd);
-      ::unlink(temp.c_str());
-      fail(std::strerror(err));
-    }
-    done += static_cast<size_t>(n);
-  }
-  if (::fsync(fd) != 0 || ::close(fd) != 0) {
-    int err = errno;
+  // Every step closes the descriptor and removes the temporary file when it fails.
+  auto abandon = [&](int error) {
+    if (fd >= 0) ::close(fd);
     ::unlink(temp.c_str());
-    fail(std::strerror(err));
-  }
-  if (::rename(temp.c_str(), path_.c_str()) != 0) {
-    int err = errno;
-    ::unlink(temp.c_str());
-    fail(std::strerror(err));
+    fail(std::strerror(error));
+  };
+  if (exists && ::fchmod(fd, old.st_mode & 07777) != 0) abandon(errno);
+  if (!WriteAll(fd, data)) abandon(errno);
+  if (::fsync(fd) != 0) abandon(errno);
+  const int closed = ::close(fd);
+  fd = -1;
+  if (closed != 0) abandon(errno);
+  if (::rename(temp.c_str(), target.c_str()) != 0) abandon(errno);
+  // The rename itself reaches the disk with the folder.
+  const std::string folder = targetPath.has_parent_path() ? targetPath.parent_path().string() : ".";
+  int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
   }
 #endif
   Cache().erase(path_);

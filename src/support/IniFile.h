@@ -19,6 +19,10 @@ class IniFile {
  public:
   // Reads path; a missing or unreadable file reads as empty.
   explicit IniFile(std::string path);
+  // Reads path to change and save it: a missing file reads as empty, one that exists but
+  // cannot be read throws IoError naming the path and the reason, so saving can never
+  // replace a file it did not see.
+  static IniFile ReadForUpdate(std::string path);
   // The text data as if read from path (nothing is read).
   IniFile(std::string path, std::string_view data);
 
@@ -46,8 +50,10 @@ class IniFile {
   // else a new section is appended.
   void Set(std::string_view section, std::string_view key, std::string_view value);
 
-  // Writes the text atomically, creating missing folders. Throws IoError naming the path
-  // and the reason; the old file then stays as it was.
+  // Writes the text atomically, creating missing folders. A symbolic link is followed: its
+  // target is replaced (keeping its permissions) and the link stays. A read-only file is not
+  // replaced. Throws IoError naming the path and the reason; the old file then stays as it
+  // was and no temporary file is left.
   void Save() const;
 
   // Set, then Save.
