@@ -27,6 +27,9 @@ std::string TypeName(const std::type_info& type) {
 
 }  // namespace
 
+InjectedFault::InjectedFault(const char* entry)
+    : std::runtime_error(std::string("injected fault in ") + entry) {}
+
 CrashReporter& CrashReporter::Instance() {
   static CrashReporter reporter;
   return reporter;
@@ -75,13 +78,34 @@ void CrashReporter::Notify(std::exception_ptr error) noexcept {
 }
 
 bool CrashReporter::Guard(const std::function<void()>& body) noexcept {
+  return Guard(EntryPoint{nullptr}, body);
+}
+
+bool CrashReporter::Guard(EntryPoint entry, const std::function<void()>& body) noexcept {
   try {
+    if (entry.name && faultArmed_.load(std::memory_order_relaxed)) ThrowIfTargeted(entry.name);
     body();
     return true;
   } catch (...) {
     Notify(std::current_exception());
     return false;
   }
+}
+
+void CrashReporter::InjectFault(const char* entry) {
+  std::lock_guard lock(faultMutex_);
+  faultTarget_ = entry ? entry : "";
+  faultArmed_.store(entry != nullptr, std::memory_order_relaxed);
+}
+
+void CrashReporter::ThrowIfTargeted(const char* entry) const {
+  bool hit = false;
+  {
+    std::lock_guard lock(faultMutex_);
+    hit = faultArmed_.load(std::memory_order_relaxed) &&
+          (faultTarget_ == "*" || faultTarget_ == entry);
+  }
+  if (hit) throw InjectedFault(entry);
 }
 
 }  // namespace wcthrm
