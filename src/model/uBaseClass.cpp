@@ -157,7 +157,7 @@ bool KindOf(const TypeIds& ids, int32_t typeId, ItemKind& kind) {
       {ids.TongTransitIrrigate, ItemKind::TongTransitIrrigate},
   };
   for (const auto& [id, k] : rows) {
-    if (id == typeId) {
+    if (id != kMissingTypeId && id == typeId) {
       kind = k;
       return true;
     }
@@ -175,6 +175,7 @@ TKxObj& TKxObjAdapter::CreateNode() {
 TKxObj* TKxObjAdapter::CreateItem(int32_t typeId) {
   std::unique_ptr<TKxObj> node;
   ItemKind kind;
+  if (typeId == kMissingTypeId) return nullptr;  // an identifier the host never configured
   if (typeId == ids_.RecycleBin || typeId == ids_.KxPrj || typeId == ids_.Kxfolder) {
     node = std::make_unique<TKxObj>();
   } else if (KindOf(ids_, typeId, kind)) {

@@ -124,6 +124,9 @@ class TKxObj {
   std::vector<std::unique_ptr<TKxObj>> owned_;
 };
 
+// What a type identifier missing from the host's configuration reads as; it matches nothing.
+inline constexpr int32_t kMissingTypeId = -1;
+
 // The host's type identifiers, read from its configuration at load; -1 when missing.
 struct TypeIds {
   int32_t RecycleBin = -1;
@@ -138,7 +141,7 @@ struct TypeIds {
 // The item kinds in the order in which type identifiers are compared.
 enum class ItemKind { ConcreteHeat, ConcreteConserve, DepthOfSoil, TongTransitIrrigate };
 
-// The kind of a type identifier, first equal row winning; false when it is none.
+// The kind of a type identifier, first equal row winning; false when it is none or missing.
 bool KindOf(const TypeIds& ids, int32_t typeId, ItemKind& kind);
 
 // Opens the dialog of an item; installed by the library so the model does not know the UI.

@@ -30,13 +30,25 @@ TEST(TKxObjAdapter, CreateItemNumbersNodesAndSkipsUnknownIdentifiers) {
   EXPECT_EQ(mgr.FindByInnerIndex(7), nullptr);
 }
 
-TEST(TKxObjAdapter, WithoutConfigEveryIdentifierIsMinusOne) {
-  TKxObjAdapter mgr{TypeIds{}};
-  TKxObj* node = mgr.CreateItem(-1);  // the recycle-bin identifier is compared first
-  ASSERT_NE(node, nullptr);
-  EXPECT_EQ(typeid(*node), typeid(TKxObj));
-  EXPECT_EQ(node->TypeId, -1);
-  EXPECT_EQ(mgr.CreateItem(0), nullptr);
+// -1 stands for an identifier missing from the host's configuration: it never makes a node.
+TEST(TKxObjAdapter, MissingIdentifierMatchesNothing) {
+  TypeIds someMissing = HostIds();
+  someMissing.ConcreteConserve = 101;  // heating, freezing depth and transport are missing
+  const struct {
+    const char* name;
+    TypeIds ids;
+  } cases[] = {{"no configuration", TypeIds{}}, {"item kinds missing", someMissing}};
+  for (const auto& c : cases) {
+    TKxObjAdapter mgr(c.ids);
+    EXPECT_EQ(mgr.CreateItem(kMissingTypeId), nullptr) << c.name;
+    EXPECT_TRUE(mgr.Items().empty()) << c.name;
+    ItemKind kind;
+    EXPECT_FALSE(KindOf(c.ids, kMissingTypeId, kind)) << c.name;
+  }
+  TKxObjAdapter mgr(someMissing);
+  TKxObj* curing = mgr.CreateItem(101);
+  ASSERT_NE(curing, nullptr);
+  EXPECT_EQ(curing->InnerIndex, 0);
 }
 
 TEST(TKxObjAdapter, PurgeDeletedCases) {
