@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "Errors.h"
+#include "Gbk.h"
 #include "NumberText.h"
 
 #ifdef _WIN32
@@ -322,10 +323,35 @@ std::string OneLine(std::string_view text) {
 }
 }  // namespace
 
+namespace {
+// Why a section or key name would read back as something else, or nullptr when it would not.
+const char* SectionProblem(std::string_view section) {
+  if (TrimBlanks(section).empty()) return "a section name may not be empty";
+  if (section.find(']') != std::string_view::npos) return "a section name may not hold ']'";
+  if (section.find_first_of("\r\n") != std::string_view::npos)
+    return "a section name may not hold a line break";
+  return nullptr;
+}
+const char* KeyProblem(std::string_view key) {
+  const std::string_view t = TrimBlanks(key);
+  if (t.empty()) return "a key may not be empty";
+  if (t.find('=') != std::string_view::npos) return "a key may not hold '='";
+  if (t.front() == '[' || t.front() == ';') return "a key may not begin with '[' or ';'";
+  if (t.find_first_of("\r\n") != std::string_view::npos) return "a key may not hold a line break";
+  return nullptr;
+}
+}  // namespace
+
 void IniFile::Set(std::string_view sectionIn, std::string_view keyIn, std::string_view valueIn) {
-  const std::string sectionLine = OneLine(sectionIn), keyLine = OneLine(keyIn),
-                    valueLine = OneLine(valueIn);
-  std::string_view section = sectionLine, key = keyLine, value = valueLine;
+  if (const char* problem = SectionProblem(sectionIn)) {
+    throw RangeError("cannot write section [" + MessageText(sectionIn) + "] to '" + path_ + "': " + problem);
+  }
+  if (const char* problem = KeyProblem(keyIn)) {
+    throw RangeError("cannot write key '" + MessageText(keyIn) + "' in [" + MessageText(sectionIn) +
+                     "] to '" + path_ + "': " + problem);
+  }
+  const std::string valueLine = OneLine(valueIn);
+  std::string_view section = sectionIn, key = keyIn, value = valueLine;
   const std::string text = std::string(Trim(key)) + "=" + std::string(value);
   Section* found = const_cast<Section*>(FindSection(section));
   if (!found) {

@@ -47,7 +47,10 @@ class IniFile {
   void ForEachKey(std::string_view section, Visit&& visit) const;
 
   // Changes the text in memory: in place when the key exists, else appended to its section,
-  // else a new section is appended.
+  // else a new section is appended. A name that would read back as something else (a key
+  // empty, holding '=' or a line break, or beginning with '[' or ';'; a section name empty or
+  // holding ']' or a line break) throws RangeError and changes nothing; line breaks in a
+  // value become blanks.
   void Set(std::string_view section, std::string_view key, std::string_view value);
 
   // Writes the text atomically, creating missing folders. A symbolic link is followed: its

@@ -68,6 +68,12 @@ std::string NumberText(double value) {
   size_t ePos = s.find('e');
   int exponent = std::atoi(s.c_str() + ePos + 1);
   std::string digits = s.substr(0, 1) + s.substr(2, ePos - 2);
+  if (exponent == 308 && digits > "179769313486231") {
+    // Rounded up, the largest doubles would be written as a number beyond every double, which
+    // no reader takes back: these few are cut to 15 digits instead.
+    std::snprintf(buf, sizeof buf, "%.16e", std::fabs(value));
+    digits = std::string(buf, 1) + std::string(buf + 2, 14);
+  }
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
   std::string out = negative ? "-" : "";

@@ -10,7 +10,9 @@
 namespace wcthrm {
 
 // General format: at most 15 significant digits, no trailing zeros, fixed notation for
-// magnitudes from 0.0001 up to (not including) 1E15, else "d.dddE±x".
+// magnitudes from 0.0001 up to (not including) 1E15, else "d.dddE±x". Every finite value
+// reads back through ParseDecimal as a finite value (the largest doubles are cut, not rounded
+// up past the range).
 std::string NumberText(double value);
 
 // value rounded to n decimals (halves to even, in extended precision), as NumberText.

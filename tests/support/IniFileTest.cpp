@@ -96,6 +96,39 @@ TEST_F(IniFileTest, LineBreaksInValuesCannotInjectLines) {
   EXPECT_EQ(ini.ReadString("Evil", "x", "none"), "none");
 }
 
+// Names that would read back as another key or section are refused, and nothing changes.
+TEST_F(IniFileTest, NamesThatWouldReadBackOtherwiseAreRefused) {
+  const struct {
+    const char* name;
+    const char* section;
+    const char* key;
+    const char* says;
+  } cases[] = {
+      {"key with =", "S", "a=b", "cannot write key 'a=b' in [S] to 'mem': a key may not hold '='"},
+      {"key like a header", "S", "[T]", "a key may not begin with '[' or ';'"},
+      {"key like a comment", "S", " ;k", "a key may not begin with '[' or ';'"},
+      {"empty key", "S", "  ", "a key may not be empty"},
+      {"key with line break", "S", "a\nb", "a key may not hold a line break"},
+      {"section with ]", "a]b", "k", "cannot write section [a]b] to 'mem': a section name may not hold ']'"},
+      {"empty section", "", "k", "a section name may not be empty"},
+      {"section with line break", "a\r\nb", "k", "a section name may not hold a line break"},
+  };
+  for (const auto& c : cases) {
+    IniFile ini("mem", "[S]\r\nk=1\r\n");
+    try {
+      ini.Set(c.section, c.key, "v");
+      ADD_FAILURE() << c.name << ": accepted";
+    } catch (const RangeError& e) {
+      EXPECT_NE(std::string(e.what()).find(c.says), std::string::npos) << c.name << ": " << e.what();
+    }
+    EXPECT_EQ(ini.Text(), "[S]\r\nk=1\r\n") << c.name;
+  }
+  // What may be written reads back as written.
+  IniFile ini("mem", "");
+  ini.Set("a[b", "x]y;z", "1");
+  EXPECT_EQ(IniFile("mem", ini.Text()).ReadString("a[b", "x]y;z", ""), "1");
+}
+
 TEST_F(IniFileTest, WriteCreatesFolderAndFile) {
   const std::string path = (dir_ / "Tmp" / "deep" / "update.ini").string();
   IniFile ini(path);

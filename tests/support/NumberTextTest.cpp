@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "Errors.h"
 
@@ -32,8 +34,31 @@ TEST(NumberText, GeneralFormat) {
       {"fifteen_digits_rounded", 0.1 + 0.2, "0.3"},
       {"ten_thousand", 10000, "10000"},
       {"tiny_negative", -2.5e-7, "-2.5E-7"},
+      {"largest", DBL_MAX, "1.79769313486231E308"},
+      {"largest_negative", -DBL_MAX, "-1.79769313486231E308"},
+      {"just_below_the_cut", 1.79769313486231e308, "1.79769313486231E308"},
   };
   for (const auto& c : cases) EXPECT_EQ(NumberText(c.value), c.text) << c.name;
+}
+
+// A value saved as NumberText must load again: every finite double reads back as one.
+TEST(NumberText, EveryFiniteValueReadsBack) {
+  const NumberCase cases[] = {
+      {"largest", DBL_MAX, ""},
+      {"below_largest", std::nextafter(DBL_MAX, 0.0), ""},
+      {"rounds_up_to_the_edge", 1.7976931348623155e308, ""},
+      {"ten_to_308", 1e308, ""},
+      {"smallest_normal", DBL_MIN, ""},
+      {"smallest_subnormal", std::numeric_limits<double>::denorm_min(), ""},
+      {"negative_largest", -DBL_MAX, ""},
+      {"third", 1.0 / 3.0, ""},
+  };
+  for (const auto& c : cases) {
+    const std::optional<double> back = ParseDecimal(NumberText(c.value));
+    ASSERT_TRUE(back.has_value()) << c.name << ": " << NumberText(c.value);
+    EXPECT_TRUE(std::isfinite(*back)) << c.name;
+    EXPECT_LE(std::fabs(*back - c.value), std::fabs(c.value) * 1e-14) << c.name;
+  }
 }
 
 TEST(RoundToStr, RoundsHalvesToEvenWithoutPadding) {
