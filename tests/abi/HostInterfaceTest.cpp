@@ -193,12 +193,15 @@ TEST(HostInterface, ManagerNodesListsAndErrorReports) {
 
 TEST(HostInterface, UnloadReleasesEverythingAndReloadStartsFresh) {
   {
-    Host host("");
+    Host host(kConfig);
     ASSERT_TRUE(host.loaded());
     ErrorWindow window;
     IKxPrjMgr* mgr = host.Connect(window);
+    IKxObj* missing = reinterpret_cast<IKxObj*>(1);
+    mgr->CreateItem(&missing, -1);  // the item kinds are missing from the config: -1 is none
+    EXPECT_EQ(missing, nullptr);
     IKxObj* node = nullptr;
-    mgr->CreateItem(&node, -1);  // no config: every identifier is -1, a plain node
+    mgr->CreateItem(&node, 31);
     ASSERT_NE(node, nullptr);
     IKxObj* clone = nullptr;
     node->CloneNode(&clone);
@@ -207,13 +210,13 @@ TEST(HostInterface, UnloadReleasesEverythingAndReloadStartsFresh) {
     mgr->SetDllDescription("changed");
     EXPECT_TRUE(host.Unload());
   }
-  Host again("");
+  Host again(kConfig);
   ASSERT_TRUE(again.loaded());
   ErrorWindow window;
   IKxPrjMgr* mgr = again.Connect(window);
   EXPECT_STREQ(mgr->GetDllDescription(), "3.5.0.12");  // a fresh library after the unload
   IKxObj* node = nullptr;
-  mgr->CreateItem(&node, -1);
+  mgr->CreateItem(&node, 32);
   ASSERT_NE(node, nullptr);
   EXPECT_EQ(node->GetInnerIndex(), 0);
 }
