@@ -1,5 +1,6 @@
 // The host's interfaces over the model objects. Every method runs its body under the crash
-// reporter's guard, so no exception reaches the host; on an error it returns a neutral value.
+// reporter's guard, named "Interface::Method" for fault injection, so no exception reaches the
+// host; on an error it returns a neutral value and out-parameters hold nullptr.
 #include "CrashReporter.h"
 #include "Gbk.h"
 #include "uBaseClass.h"
@@ -54,17 +55,19 @@ class TMyList::Iface final : public IKxValueList {
  public:
   explicit Iface(TMyList& list) : list_(list) {}
 
-  int32_t KX_CALL Count() override { return RunGuarded(0, [&] { return list_.Count(); }); }
+  int32_t KX_CALL Count() override {
+    return RunGuarded({"IKxValueList::Count"}, 0, [&] { return list_.Count(); });
+  }
 
   const char* KX_CALL NameAt(int32_t pos) override {
-    return RunGuarded<const char*>(nullptr, [&]() -> const char* {
+    return RunGuarded<const char*>({"IKxValueList::NameAt"}, nullptr, [&]() -> const char* {
       if (pos < 0 || pos >= list_.Count()) return nullptr;
       return list_.NameAt(pos).data();  // zero-terminated in the list's storage
     });
   }
 
   KxBool KX_CALL ValueAt(int32_t pos, KxValue* out) override {
-    return RunGuarded<KxBool>(0, [&]() -> KxBool {
+    return RunGuarded<KxBool>({"IKxValueList::ValueAt"}, 0, [&]() -> KxBool {
       Require(out, "ValueAt");
       if (pos < 0 || pos >= list_.Count()) return 0;
       *out = ToKxValue(list_.EntryAt(pos).value);
@@ -73,16 +76,18 @@ class TMyList::Iface final : public IKxValueList {
   }
 
   void KX_CALL Add(const char* name, const KxValue* value) override {
-    RunGuarded([&] {
+    RunGuarded({"IKxValueList::Add"}, [&] {
       Require(name, "Add");
       list_.Add(name, value ? FromKxValue(*value) : Variant());
     });
   }
 
-  void KX_CALL Clear() override { RunGuarded([&] { list_.Clear(); }); }
+  void KX_CALL Clear() override {
+    RunGuarded({"IKxValueList::Clear"}, [&] { list_.Clear(); });
+  }
 
   KxBool KX_CALL Find(const char* name, KxValue* out) override {
-    return RunGuarded<KxBool>(0, [&]() -> KxBool {
+    return RunGuarded<KxBool>({"IKxValueList::Find"}, 0, [&]() -> KxBool {
       Require(name, "Find");
       Require(out, "Find");
       const TMyrecord* r = list_.Find(name);
@@ -109,58 +114,98 @@ class TKxObj::Iface final : public IKxObj {
   TKxObj& node() { return node_; }
 
   KxResult KX_CALL QueryInterface(const KxGuid* iid, void** out) override {
-    return RunGuarded<KxResult>(KX_E_NOINTERFACE,
-                             [&] { return Query(iid, out, IID_IKxObj, static_cast<IKxObj*>(this)); });
+    ClearOut(out);
+    return RunGuarded<KxResult>({"IKxObj::QueryInterface"}, KX_E_NOINTERFACE, [&] {
+      return Query(iid, out, IID_IKxObj, static_cast<IKxObj*>(this));
+    });
   }
-  int32_t KX_CALL AddRef() override { return -1; }
-  int32_t KX_CALL Release() override { return -1; }
+  int32_t KX_CALL AddRef() override {
+    return RunGuarded({"IKxObj::AddRef"}, -1, [] { return -1; });
+  }
+  int32_t KX_CALL Release() override {
+    return RunGuarded({"IKxObj::Release"}, -1, [] { return -1; });
+  }
 
   void KX_CALL ReservedCall(int32_t value) override {
-    RunGuarded([&] { node_.ReservedCall(value); });
+    RunGuarded({"IKxObj::ReservedCall"}, [&] { node_.ReservedCall(value); });
   }
-  int32_t KX_CALL GetIndex() override { return node_.Index; }
-  void KX_CALL SetIndex(int32_t value) override { node_.Index = value; }
-  int32_t KX_CALL GetP_index() override { return node_.P_index; }
-  void KX_CALL SetP_index(int32_t value) override { node_.P_index = value; }
+  int32_t KX_CALL GetIndex() override {
+    return RunGuarded({"IKxObj::GetIndex"}, 0, [&] { return node_.Index; });
+  }
+  void KX_CALL SetIndex(int32_t value) override {
+    RunGuarded({"IKxObj::SetIndex"}, [&] { node_.Index = value; });
+  }
+  int32_t KX_CALL GetP_index() override {
+    return RunGuarded({"IKxObj::GetP_index"}, 0, [&] { return node_.P_index; });
+  }
+  void KX_CALL SetP_index(int32_t value) override {
+    RunGuarded({"IKxObj::SetP_index"}, [&] { node_.P_index = value; });
+  }
   void KX_CALL GetCaption(const char** out) override {
-    RunGuarded([&] {
+    ClearOut(out);
+    RunGuarded({"IKxObj::GetCaption"}, [&] {
       Require(out, "GetCaption");
       *out = node_.Caption.c_str();
     });
   }
   void KX_CALL SetCaption(const char* text) override {
-    RunGuarded([&] {
+    RunGuarded({"IKxObj::SetCaption"}, [&] {
       Require(text, "SetCaption");
       node_.Caption = text;
     });
   }
-  KxBool KX_CALL GetDeleted() override { return ToKx(node_.deleted); }
-  void KX_CALL SetDeleted(KxBool value) override { node_.deleted = value != 0; }
-  KxBool KX_CALL GetModified() override { return ToKx(node_.Modified); }
-  void KX_CALL SetModified(KxBool value) override { node_.Modified = value != 0; }
-  int32_t KX_CALL GetTypeId() override { return node_.TypeId; }
-  void KX_CALL SetTypeId(int32_t value) override { node_.TypeId = value; }
-  int32_t KX_CALL GetInnerIndex() override { return node_.InnerIndex; }
+  KxBool KX_CALL GetDeleted() override {
+    return RunGuarded({"IKxObj::GetDeleted"}, 0, [&] { return ToKx(node_.deleted); });
+  }
+  void KX_CALL SetDeleted(KxBool value) override {
+    RunGuarded({"IKxObj::SetDeleted"}, [&] { node_.deleted = value != 0; });
+  }
+  KxBool KX_CALL GetModified() override {
+    return RunGuarded({"IKxObj::GetModified"}, 0, [&] { return ToKx(node_.Modified); });
+  }
+  void KX_CALL SetModified(KxBool value) override {
+    RunGuarded({"IKxObj::SetModified"}, [&] { node_.Modified = value != 0; });
+  }
+  int32_t KX_CALL GetTypeId() override {
+    return RunGuarded({"IKxObj::GetTypeId"}, 0, [&] { return node_.TypeId; });
+  }
+  void KX_CALL SetTypeId(int32_t value) override {
+    RunGuarded({"IKxObj::SetTypeId"}, [&] { node_.TypeId = value; });
+  }
+  int32_t KX_CALL GetInnerIndex() override {
+    return RunGuarded({"IKxObj::GetInnerIndex"}, 0, [&] { return node_.InnerIndex; });
+  }
   void KX_CALL CloneNode(IKxObj** out) override {
-    RunGuarded([&] {
+    ClearOut(out);
+    RunGuarded({"IKxObj::CloneNode"}, [&] {
       Require(out, "CloneNode");
-      *out = nullptr;
       *out = node_.CloneNode().Interface();
     });
   }
-  IKxValueList* KX_CALL GetValueList() override { return node_.ValueList.Interface(); }
+  IKxValueList* KX_CALL GetValueList() override {
+    return RunGuarded<IKxValueList*>({"IKxObj::GetValueList"}, nullptr,
+                                     [&] { return node_.ValueList.Interface(); });
+  }
   KxBool KX_CALL ReadFromList() override {
-    return RunGuarded<KxBool>(0, [&] { return ToKx(node_.ReadFromList()); });
+    return RunGuarded({"IKxObj::ReadFromList"}, 0, [&] { return ToKx(node_.ReadFromList()); });
   }
   KxBool KX_CALL WriteToList() override {
-    return RunGuarded<KxBool>(0, [&] { return ToKx(node_.WriteToList()); });
+    return RunGuarded({"IKxObj::WriteToList"}, 0, [&] { return ToKx(node_.WriteToList()); });
   }
-  KxBool KX_CALL GetIsScheme() override { return ToKx(node_.IsScheme); }
-  void KX_CALL SetIsScheme(KxBool value) override { node_.IsScheme = value != 0; }
-  KxBool KX_CALL GetInnerDel() override { return ToKx(node_.innerDel); }
-  void KX_CALL SetInnerDel(KxBool value) override { node_.innerDel = value != 0; }
+  KxBool KX_CALL GetIsScheme() override {
+    return RunGuarded({"IKxObj::GetIsScheme"}, 0, [&] { return ToKx(node_.IsScheme); });
+  }
+  void KX_CALL SetIsScheme(KxBool value) override {
+    RunGuarded({"IKxObj::SetIsScheme"}, [&] { node_.IsScheme = value != 0; });
+  }
+  KxBool KX_CALL GetInnerDel() override {
+    return RunGuarded({"IKxObj::GetInnerDel"}, 0, [&] { return ToKx(node_.innerDel); });
+  }
+  void KX_CALL SetInnerDel(KxBool value) override {
+    RunGuarded({"IKxObj::SetInnerDel"}, [&] { node_.innerDel = value != 0; });
+  }
   void KX_CALL SetPrjName(const uint8_t* text) override {
-    RunGuarded([&] {
+    RunGuarded({"IKxObj::SetPrjName"}, [&] {
       Require(text, "SetPrjName");
       node_.SetPrjName(text);
     });
@@ -190,48 +235,64 @@ class TKxObjAdapter::Iface final : public IKxPrjMgr {
   explicit Iface(TKxObjAdapter& mgr) : mgr_(mgr) {}
 
   KxResult KX_CALL QueryInterface(const KxGuid* iid, void** out) override {
-    return RunGuarded<KxResult>(KX_E_NOINTERFACE, [&] {
+    ClearOut(out);
+    return RunGuarded<KxResult>({"IKxPrjMgr::QueryInterface"}, KX_E_NOINTERFACE, [&] {
       return Query(iid, out, IID_IKxPrjMgr, static_cast<IKxPrjMgr*>(this));
     });
   }
-  int32_t KX_CALL AddRef() override { return -1; }
-  int32_t KX_CALL Release() override { return -1; }
+  int32_t KX_CALL AddRef() override {
+    return RunGuarded({"IKxPrjMgr::AddRef"}, -1, [] { return -1; });
+  }
+  int32_t KX_CALL Release() override {
+    return RunGuarded({"IKxPrjMgr::Release"}, -1, [] { return -1; });
+  }
 
-  KxBool KX_CALL GetModified() override { return ToKx(mgr_.Modified); }
-  void KX_CALL SetModified(KxBool value) override { mgr_.Modified = value != 0; }
-  void KX_CALL SetProjectInfoMemo(intptr_t value) override { mgr_.ProjectInfo = value; }
-  const char* KX_CALL GetDllDescription() override { return mgr_.Description().c_str(); }
+  KxBool KX_CALL GetModified() override {
+    return RunGuarded({"IKxPrjMgr::GetModified"}, 0, [&] { return ToKx(mgr_.Modified); });
+  }
+  void KX_CALL SetModified(KxBool value) override {
+    RunGuarded({"IKxPrjMgr::SetModified"}, [&] { mgr_.Modified = value != 0; });
+  }
+  void KX_CALL SetProjectInfoMemo(intptr_t value) override {
+    RunGuarded({"IKxPrjMgr::SetProjectInfoMemo"}, [&] { mgr_.ProjectInfo = value; });
+  }
+  const char* KX_CALL GetDllDescription() override {
+    return RunGuarded<const char*>({"IKxPrjMgr::GetDllDescription"}, nullptr,
+                                   [&] { return mgr_.Description().c_str(); });
+  }
   void KX_CALL SetDllDescription(const char* text) override {
-    RunGuarded([&] { mgr_.SetDescription(text ? text : ""); });
+    RunGuarded({"IKxPrjMgr::SetDllDescription"}, [&] { mgr_.SetDescription(text ? text : ""); });
   }
   void KX_CALL CreateNode(IKxObj** out) override {
-    RunGuarded([&] {
+    ClearOut(out);
+    RunGuarded({"IKxPrjMgr::CreateNode"}, [&] {
       Require(out, "CreateNode");
-      *out = nullptr;
       *out = mgr_.CreateNode().Interface();
     });
   }
   void KX_CALL CreateItem(IKxObj** out, int32_t typeId) override {
-    RunGuarded([&] {
+    ClearOut(out);
+    RunGuarded({"IKxPrjMgr::CreateItem"}, [&] {
       Require(out, "CreateItem");
-      *out = nullptr;
       if (TKxObj* node = mgr_.CreateItem(typeId)) *out = node->Interface();
     });
   }
   void KX_CALL EditItem(IKxObj* item) override {
-    RunGuarded([&] {
+    RunGuarded({"IKxPrjMgr::EditItem"}, [&] {
       if (item) mgr_.EditItem(*item);
     });
   }
   void KX_CALL ReservedItemCall(int32_t, IKxUnknown* object) override {
-    RunGuarded([&] {
+    RunGuarded({"IKxPrjMgr::ReservedItemCall"}, [&] {
       if (object) {
         object->AddRef();
         object->Release();
       }
     });
   }
-  void KX_CALL PurgeDeleted() override { RunGuarded([&] { mgr_.PurgeDeleted(); }); }
+  void KX_CALL PurgeDeleted() override {
+    RunGuarded({"IKxPrjMgr::PurgeDeleted"}, [&] { mgr_.PurgeDeleted(); });
+  }
 
  private:
   TKxObjAdapter& mgr_;

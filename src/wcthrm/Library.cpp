@@ -1,5 +1,5 @@
 // The library's life: what loading reads, GetPrjMgr, the forwarding of error reports to the
-// host, and what unloading releases.
+// host, what unloading releases, and the fault-injection hook the abi tests use.
 #include "Library.h"
 
 #include "CrashReporter.h"
@@ -27,9 +27,8 @@ Library::~Library() {
   SetHostWindow(0);
 }
 
-IKxPrjMgr* Library::Connect(uintptr_t appWindow, uintptr_t errorWindow) {
+IKxPrjMgr* Library::Connect(uintptr_t appWindow) {
   appWindow_ = appWindow;
-  SetHostWindow(errorWindow);
   if (!manager_) {
     manager_ = std::make_unique<TKxObjAdapter>(ids_);
     if (editorFactory_) {
@@ -54,8 +53,20 @@ namespace {
 
 extern "C" KX_EXPORT void KX_CALL GetPrjMgr(IKxPrjMgr** manager, uintptr_t appWindow,
                                            uintptr_t errorWindow) {
-  wcthrm::CrashReporter::Instance().Guard([&] {
-    IKxPrjMgr* iface = wcthrm::Library::Instance().Connect(appWindow, errorWindow);
+  // The window handed in is adopted before anything can fail, so a failure of this call is
+  // reported to it: the previous call's window may be gone by now.
+  wcthrm::SetHostWindow(errorWindow);
+  wcthrm::ClearOut(manager);
+  wcthrm::RunGuarded({"GetPrjMgr"}, [&] {
+    IKxPrjMgr* iface = wcthrm::Library::Instance().Connect(appWindow);
     if (manager) *manager = iface;
   });
+}
+
+// Test hook, deliberately absent from the public header; the abi tests find it with dlsym.
+// entry names one host-interface entry point ("GetPrjMgr", "IKxObj::GetIndex", ...) whose
+// guarded body then throws "injected fault in <entry>" before it does its work, "*" names every
+// entry point, nullptr turns injection off. The hook itself is never injected into.
+extern "C" KX_EXPORT void KX_CALL wcthrmTestInjectFault(const char* entry) {
+  wcthrm::RunGuarded([&] { wcthrm::CrashReporter::Instance().InjectFault(entry); });
 }

@@ -14,8 +14,9 @@ class Library {
  public:
   static Library& Instance();
 
-  // GetPrjMgr's steps: remember the windows, make the manager once, hand it out.
-  IKxPrjMgr* Connect(uintptr_t appWindow, uintptr_t errorWindow);
+  // GetPrjMgr's steps after it has adopted the error window: remember the application window,
+  // make the manager once, hand it out.
+  IKxPrjMgr* Connect(uintptr_t appWindow);
 
   const std::string& hostFolder() const { return hostFolder_; }
   const std::string& tmpFolder() const { return tmpFolder_; }
