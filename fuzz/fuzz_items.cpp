@@ -1,0 +1,286 @@
+// fuzz_items: the four item kinds read a named-value list made from the input, as a host
+// fills it; a list they write must read back into a fresh item unchanged; then the kind's
+// form state loads the item and checks and books every tab.
+//
+// Input: the first byte picks the kind (ItemKind order, byte % 4); then one entry per line,
+// at most kMaxEntries, "NAME" alone for an empty value or "NAME<op>VALUE" with op
+//   '=' text   '#' int32 (strtoll, wrapped)   '%' double (strtod: nan, inf, hex)   '?' bool
+//   (true when VALUE starts with 1, T or t).
+// NAME is taken as written, except "$N", the kind's N-th own entry name (modulo), and
+// "@N.M", cell M of the kind's N-th table (slPjwd3), so mutations keep reaching real names.
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ConcreteConserveForm.h"
+#include "ConcreteHeatForm.h"
+#include "DepthOfSoilForm.h"
+#include "FuzzCheck.h"
+#include "TongTransitIrrigateForm.h"
+#include "uBaseClass.h"
+
+namespace {
+
+using wcthrm::ItemKind;
+using wcthrm::TKxObj;
+using wcthrm::TMyList;
+using wcthrm::Variant;
+using wcthrm::fuzz::Escaped;
+using wcthrm::fuzz::Fail;
+
+constexpr size_t kMaxEntries = 48;
+constexpr size_t kMaxCellIndex = 200;
+
+constexpr std::array<const char*, 4> kKindNames = {"ConcreteHeat", "ConcreteConserve",
+                                                   "DepthOfSoil", "TongTransitIrrigate"};
+
+// What a kind itself calls its entries, found by asking a fresh item, never written out here.
+struct KindNames {
+  std::vector<std::string> entries;       // identity entries and properties
+  std::vector<std::string> cellPrefixes;  // "slPjwd", "slOneNoHeatSoil", ...
+};
+
+KindNames Discover(ItemKind kind) {
+  KindNames names;
+  std::unique_ptr<TKxObj> item = wcthrm::MakeItem(kind);
+  item->WriteToList();
+  const TMyList& list = item->ValueList;
+  for (int i = 0; i < list.Count(); ++i) names.entries.emplace_back(list.NameAt(i));
+  // Two rows per count make every table write cells; names ending in digits that were not
+  // there before are cell names.
+  std::unique_ptr<TKxObj> sized = wcthrm::MakeItem(kind);
+  for (int i = 0; i < list.Count(); ++i) {
+    const bool count = i >= 4 && list.EntryAt(i).value.kind() == Variant::Kind::Int;
+    sized->ValueList.Add(list.NameAt(i), count ? Variant(int32_t{2}) : list.EntryAt(i).value);
+  }
+  sized->ReadFromList();
+  sized->WriteToList();
+  for (int i = 0; i < sized->ValueList.Count(); ++i) {
+    std::string name(sized->ValueList.NameAt(i));
+    if (std::find(names.entries.begin(), names.entries.end(), name) != names.entries.end())
+      continue;
+    while (!name.empty() && name.back() >= '0' && name.back() <= '9') name.pop_back();
+    if (std::find(names.cellPrefixes.begin(), names.cellPrefixes.end(), name) ==
+        names.cellPrefixes.end())
+      names.cellPrefixes.push_back(name);
+  }
+  return names;
+}
+
+// Immutable once made: nothing of one input reaches the next.
+const KindNames& NamesOf(ItemKind kind) {
+  static const std::array<KindNames, 4> all = {
+      Discover(ItemKind::ConcreteHeat), Discover(ItemKind::ConcreteConserve),
+      Discover(ItemKind::DepthOfSoil), Discover(ItemKind::TongTransitIrrigate)};
+  return all[static_cast<size_t>(kind)];
+}
+
+size_t Number(std::string_view digits) {
+  size_t n = 0;
+  for (char c : digits) {
+    if (c < '0' || c > '9') break;
+    n = n * 10 + static_cast<size_t>(c - '0');
+    if (n > 1000000) break;
+  }
+  return n;
+}
+
+std::string NameOf(std::string_view spelled, const KindNames& names) {
+  if (spelled.size() > 1 && spelled[0] == '$')
+    return names.entries[Number(spelled.substr(1)) % names.entries.size()];
+  if (spelled.size() > 1 && spelled[0] == '@' && !names.cellPrefixes.empty()) {
+    const size_t table = Number(spelled.substr(1)) % names.cellPrefixes.size();
+    const size_t dot = spelled.find('.');
+    const size_t cell = dot == std::string_view::npos ? 0 : Number(spelled.substr(dot + 1));
+    return names.cellPrefixes[table] + std::to_string(cell % (kMaxCellIndex + 1));
+  }
+  return std::string(spelled);
+}
+
+Variant ValueOf(char op, std::string_view text) {
+  const std::string value(text);
+  switch (op) {
+    case '=':
+      return Variant(value);
+    case '#':
+      return Variant(static_cast<int32_t>(static_cast<uint32_t>(std::strtoull(
+          value.c_str(), nullptr, 10))));  // wraps, as a host's 32-bit field would
+    case '%':
+      return Variant(std::strtod(value.c_str(), nullptr));
+    case '?':
+      return Variant(!value.empty() && (value[0] == '1' || value[0] == 'T' || value[0] == 't'));
+    default:
+      return Variant();
+  }
+}
+
+void Fill(TMyList& list, std::string_view lines, const KindNames& names) {
+  size_t pos = 0;
+  for (size_t n = 0; n < kMaxEntries && pos < lines.size(); ++n) {
+    const size_t nl = lines.find('\n', pos);
+    std::string_view line =
+        lines.substr(pos, nl == std::string_view::npos ? std::string_view::npos : nl - pos);
+    pos = nl == std::string_view::npos ? lines.size() : nl + 1;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const size_t op = line.find_first_of("=#%?");
+    if (op == std::string_view::npos) {
+      list.Add(NameOf(line, names), Variant());
+    } else {
+      list.Add(NameOf(line.substr(0, op), names), ValueOf(line[op], line.substr(op + 1)));
+    }
+  }
+}
+
+std::string Shown(const Variant& v) {
+  switch (v.kind()) {
+    case Variant::Kind::Empty: return "empty";
+    case Variant::Kind::Int: return "int " + std::to_string(v.ToInt());
+    case Variant::Kind::Double: {
+      char buf[48];
+      std::snprintf(buf, sizeof buf, "double %.17g", v.ToDouble());
+      return buf;
+    }
+    case Variant::Kind::Bool: return v.ToBool() ? "bool true" : "bool false";
+    case Variant::Kind::Text: return "text " + Escaped(v.TextView());
+  }
+  return "?";
+}
+
+std::string Shown(const TMyList& list) {
+  std::string out;
+  for (int i = 0; i < list.Count(); ++i)
+    out += "\n    " + Escaped(list.NameAt(i)) + " = " + Shown(list.EntryAt(i).value);
+  return out;
+}
+
+bool SameValue(const Variant& a, const Variant& b) {
+  if (a.kind() != b.kind()) return false;
+  if (a.kind() != Variant::Kind::Double) return a == b;
+  const double x = a.ToDouble(), y = b.ToDouble();
+  if (std::isnan(x) && std::isnan(y)) return true;  // a NaN's payload is no value
+  return std::memcmp(&x, &y, sizeof x) == 0;
+}
+
+// The first difference of two lists, or empty.
+std::string Difference(const TMyList& a, const TMyList& b) {
+  for (int i = 0; i < a.Count() && i < b.Count(); ++i) {
+    if (a.NameAt(i) != b.NameAt(i) || !SameValue(a.EntryAt(i).value, b.EntryAt(i).value)) {
+      return "entry " + std::to_string(i) + ": " + Escaped(a.NameAt(i)) + " = " +
+             Shown(a.EntryAt(i).value) + " became " + Escaped(b.NameAt(i)) + " = " +
+             Shown(b.EntryAt(i).value);
+    }
+  }
+  if (a.Count() != b.Count()) {
+    return std::to_string(a.Count()) + " entries became " + std::to_string(b.Count());
+  }
+  return {};
+}
+
+// A book line must never show a number that is none.
+bool ShowsNoNumber(const std::string& line) {
+  std::string lower = line;
+  for (char& c : lower)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+  return lower.find("inf") != std::string::npos || lower.find("nan") != std::string::npos;
+}
+
+template <class Item, class Form, class What>
+void CheckForm(const TKxObj& node, int tabs, Form (*load)(const Item&),
+               wcthrm::calc::CheckResult (*check)(const Form&, int),
+               wcthrm::calc::BookLines (*book)(const Form&, int), const What& what) {
+  const Item& item = static_cast<const Item&>(node);
+  Form form;
+  if (!wcthrm::fuzz::OnlyConversionError([&] { return what() + ": Load"; },
+                                         [&] { form = load(item); }))
+    return;
+  for (int tab = 0; tab < tabs; ++tab) {
+    auto where = [&](const char* step) {
+      return what() + ", tab " + std::to_string(tab) + ": " + step;
+    };
+    wcthrm::calc::CheckResult fault;
+    if (!wcthrm::fuzz::OnlyConversionError([&] { return where("Check"); },
+                                           [&] { fault = check(form, tab); }))
+      continue;
+    if (fault) continue;
+    wcthrm::calc::BookLines lines;
+    wcthrm::fuzz::OnlyConversionError([&] { return where("Book"); },
+                                      [&] { lines = book(form, tab); });
+    for (const std::string& line : lines)
+      FUZZ_CHECK(!ShowsNoNumber(line), where("the book shows ") + Escaped(line));
+  }
+}
+
+template <class What>
+void CheckForms(ItemKind kind, const TKxObj& item, const What& what) {
+  namespace calc = wcthrm::calc;
+  switch (kind) {
+    case ItemKind::ConcreteHeat:
+      CheckForm(item, calc::concreteheat::kTabCount, &calc::concreteheat::Load,
+                &calc::concreteheat::Check, &calc::concreteheat::Book, what);
+      break;
+    case ItemKind::ConcreteConserve:
+      CheckForm(item, calc::concreteconserve::kTabCount, &calc::concreteconserve::Load,
+                &calc::concreteconserve::Check, &calc::concreteconserve::Book, what);
+      break;
+    case ItemKind::DepthOfSoil:
+      CheckForm(item, calc::depthofsoil::kTabCount, &calc::depthofsoil::Load,
+                &calc::depthofsoil::Check, &calc::depthofsoil::Book, what);
+      break;
+    case ItemKind::TongTransitIrrigate:
+      CheckForm(item, calc::tongtransitirrigate::kTabCount, &calc::tongtransitirrigate::Load,
+                &calc::tongtransitirrigate::Check, &calc::tongtransitirrigate::Book, what);
+      break;
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size == 0) return 0;
+  const ItemKind kind = static_cast<ItemKind>(data[0] % 4);
+  const KindNames& names = NamesOf(kind);
+  const std::string_view lines(reinterpret_cast<const char*>(data + 1), size - 1);
+
+  std::unique_ptr<TKxObj> item = wcthrm::MakeItem(kind);
+  Fill(item->ValueList, lines, names);
+  // Described only for a finding, from the input again: the item rewrites its list.
+  auto what = [&] {
+    TMyList input;
+    Fill(input, lines, names);
+    return std::string(kKindNames[static_cast<size_t>(kind)]) + " read from" + Shown(input) +
+           "\n ";
+  };
+  bool read = false;
+  wcthrm::fuzz::OnlyConversionError([&] { return what() + " ReadFromList"; },
+                                    [&] { read = item->ReadFromList(); });
+
+  // A failed read may leave a half-read item by design; only a whole read must round-trip.
+  if (read) {
+    item->WriteToList();
+    std::unique_ptr<TKxObj> fresh = wcthrm::MakeItem(kind);
+    const TMyList& written = item->ValueList;
+    for (int i = 0; i < written.Count(); ++i)
+      fresh->ValueList.Add(written.NameAt(i), written.EntryAt(i).value);
+    bool again = false;
+    try {
+      again = fresh->ReadFromList();
+    } catch (const std::exception& e) {
+      Fail(what() + " a fresh item reading the written list" + Shown(written) + "\n  threw " +
+           wcthrm::fuzz::Describe(e));
+    }
+    FUZZ_CHECK(again, what() + " a fresh item refused the written list" + Shown(written));
+    fresh->WriteToList();
+    const std::string diff = Difference(written, fresh->ValueList);
+    FUZZ_CHECK(diff.empty(), what() + " write, read into a fresh item, write: " + diff);
+  }
+
+  CheckForms(kind, *item, what);
+  return 0;
+}
