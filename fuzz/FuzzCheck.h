@@ -82,7 +82,7 @@ bool OnlyConversionError(const What& what, Call&& call) {
 }  // namespace wcthrm::fuzz
 
 // The message is built only when cond fails.
-#define FUZZ_CHECK(cond, message)                      \
-  do {                                                 \
-    if (!(cond)) ::wcthrm::fuzz::Fail(message);        \
+#define FUZZ_CHECK(cond, message)               \
+  do {                                          \
+    if (!(cond)) ::wcthrm::fuzz::Fail(message); \
   } while (0)

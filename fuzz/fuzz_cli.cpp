@@ -49,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   auto call = [&] {
     std::string text = "wcthrm-calc";
     for (const std::string& a : args) text += " " + a;
-    return text + " < " + Escaped(std::string_view(reinterpret_cast<const char*>(data + 2), size - 2));
+    return text + " < " +
+           Escaped(std::string_view(reinterpret_cast<const char*>(data + 2), size - 2));
   };
 
   int status = -1;

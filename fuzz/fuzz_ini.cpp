@@ -85,7 +85,8 @@ FUZZ_UNTRACED std::vector<RefSection> RefParse(std::string_view data) {
   return sections;
 }
 
-FUZZ_UNTRACED const RefSection* RefFindSection(const std::vector<RefSection>& sections, std::string_view name) {
+FUZZ_UNTRACED const RefSection* RefFindSection(const std::vector<RefSection>& sections,
+                                               std::string_view name) {
   name = Blankless(name);
   for (const RefSection& s : sections)
     if (SameName(s.name, name)) return &s;
@@ -93,7 +94,7 @@ FUZZ_UNTRACED const RefSection* RefFindSection(const std::vector<RefSection>& se
 }
 
 FUZZ_UNTRACED std::optional<std::string> RefFind(const std::vector<RefSection>& sections,
-                                   std::string_view section, std::string_view key) {
+                                                 std::string_view section, std::string_view key) {
   const RefSection* s = RefFindSection(sections, section);
   if (!s) return std::nullopt;
   key = Blankless(key);
@@ -103,7 +104,8 @@ FUZZ_UNTRACED std::optional<std::string> RefFind(const std::vector<RefSection>& 
 }
 
 // Key names of the first matching section, first spelling of each, with their first values.
-FUZZ_UNTRACED std::vector<RefKey> RefKeys(const std::vector<RefSection>& sections, std::string_view section) {
+FUZZ_UNTRACED std::vector<RefKey> RefKeys(const std::vector<RefSection>& sections,
+                                          std::string_view section) {
   std::vector<RefKey> out;
   const RefSection* s = RefFindSection(sections, section);
   if (!s) return out;
@@ -169,7 +171,8 @@ struct Query {
 };
 
 // Names of the file, respelled, plus a name the input makes up.
-FUZZ_UNTRACED std::vector<Query> QueriesOf(const std::vector<RefSection>& sections, FuzzedDataProvider& in) {
+FUZZ_UNTRACED std::vector<Query> QueriesOf(const std::vector<RefSection>& sections,
+                                           FuzzedDataProvider& in) {
   std::vector<Query> queries;
   const uint32_t bits = in.ConsumeIntegral<uint32_t>();
   for (size_t i = 0; i < sections.size() && i < kMaxSections; ++i) {
@@ -185,9 +188,7 @@ FUZZ_UNTRACED std::vector<Query> QueriesOf(const std::vector<RefSection>& sectio
 }
 
 std::string Shown(const std::optional<std::string>& v) { return v ? Escaped(*v) : "(none)"; }
-std::string Shown(const std::optional<std::string_view>& v) {
-  return v ? Escaped(*v) : "(none)";
-}
+std::string Shown(const std::optional<std::string_view>& v) { return v ? Escaped(*v) : "(none)"; }
 
 // Every read of ini against the reference reading of text.
 void CheckReads(const IniFile& ini, std::string_view text, const std::vector<Query>& queries,
@@ -205,10 +206,10 @@ void CheckReads(const IniFile& ini, std::string_view text, const std::vector<Que
                where() + "FindSectionView(" + Escaped(q.section) + ").Find(" + Escaped(q.key) +
                    ") gave " + Shown(view) + ", FindView " + Shown(got));
     const int32_t number = ini.ReadInteger(q.section, q.key);
-    FUZZ_CHECK(number == RefInteger(want),
-               where() + "ReadInteger(" + Escaped(q.section) + ", " + Escaped(q.key) + ") of " +
-                   Shown(want) + " gave " + std::to_string(number) + ", expected " +
-                   std::to_string(RefInteger(want)));
+    FUZZ_CHECK(number == RefInteger(want), where() + "ReadInteger(" + Escaped(q.section) + ", " +
+                                               Escaped(q.key) + ") of " + Shown(want) + " gave " +
+                                               std::to_string(number) + ", expected " +
+                                               std::to_string(RefInteger(want)));
   }
   for (size_t i = 0; i < ref.size() && i < kMaxSections; ++i) {
     const std::vector<RefKey> want = RefKeys(ref, ref[i].name);
@@ -226,9 +227,8 @@ void CheckReads(const IniFile& ini, std::string_view text, const std::vector<Que
       std::string got, expected;
       for (const std::string& k : keys) got += Escaped(k) + " ";
       for (const RefKey& k : want) expected += Escaped(k.name) + "=" + Escaped(k.value) + " ";
-      Fail(where() + "ReadKeys/ForEachKey(" + Escaped(ref[i].name) + ") gave " + got +
-           "(" + std::to_string(visited.size()) + " visited), the line-by-line reading " +
-           expected);
+      Fail(where() + "ReadKeys/ForEachKey(" + Escaped(ref[i].name) + ") gave " + got + "(" +
+           std::to_string(visited.size()) + " visited), the line-by-line reading " + expected);
     }
   }
 }
@@ -279,8 +279,8 @@ void CheckSet(IniFile& ini, FuzzedDataProvider& in) {
   try {
     ini.Set(section, key, value);
   } catch (const wcthrm::RangeError& e) {
-    FUZZ_CHECK(Unwritable(section, key), call() + " refused names that a file can hold: " +
-                                             e.what());
+    FUZZ_CHECK(Unwritable(section, key),
+               call() + " refused names that a file can hold: " + e.what());
     FUZZ_CHECK(ini.Text() == before, call() + " was refused but changed the text");
     return;
   } catch (const std::exception& e) {
@@ -303,9 +303,9 @@ void CheckSet(IniFile& ini, FuzzedDataProvider& in) {
       const std::string& name = s.keys[k].name;
       if (SameName(s.name, Blankless(section)) && SameName(name, Blankless(key))) continue;
       const std::optional<std::string> old = RefFind(ref, s.name, name);
-      FUZZ_CHECK(reread.Find(s.name, name) == old,
-                 call() + " changed " + Escaped(s.name) + "/" + Escaped(name) + " from " +
-                     Shown(old) + " to " + Shown(reread.Find(s.name, name)));
+      FUZZ_CHECK(reread.Find(s.name, name) == old, call() + " changed " + Escaped(s.name) + "/" +
+                                                       Escaped(name) + " from " + Shown(old) +
+                                                       " to " + Shown(reread.Find(s.name, name)));
     }
   }
 }
@@ -317,8 +317,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);  // the same bytes choose the queries and the writes
 
   IniFile ini("fuzz.ini", text);
-  FUZZ_CHECK(ini.Text() == text, "Text() of an unchanged file " + Escaped(text) + " gave " +
-                                     Escaped(ini.Text()));
+  FUZZ_CHECK(ini.Text() == text,
+             "Text() of an unchanged file " + Escaped(text) + " gave " + Escaped(ini.Text()));
   CheckReads(ini, text, QueriesOf(RefParse(text), in), "as read");
 
   const int sets = in.ConsumeIntegralInRange(0, kMaxSets);

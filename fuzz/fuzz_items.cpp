@@ -1,6 +1,7 @@
 // fuzz_items: the four item kinds read a named-value list made from the input, as a host
 // fills it; a list they write must read back into a fresh item unchanged; then the kind's
-// form state loads the item and checks and books every tab.
+// form state loads the item, checks and books every tab, and stores into a fresh item once
+// the checks of "保存默认值" pass.
 //
 // Input: the first byte picks the kind (ItemKind order, byte % 4); then one entry per line,
 // at most kMaxEntries, "NAME" alone for an empty value or "NAME<op>VALUE" with op
@@ -110,8 +111,8 @@ Variant ValueOf(char op, std::string_view text) {
     case '=':
       return Variant(value);
     case '#':
-      return Variant(static_cast<int32_t>(static_cast<uint32_t>(std::strtoull(
-          value.c_str(), nullptr, 10))));  // wraps, as a host's 32-bit field would
+      return Variant(static_cast<int32_t>(static_cast<uint32_t>(
+          std::strtoull(value.c_str(), nullptr, 10))));  // wraps, as a host's 32-bit field would
     case '%':
       return Variant(std::strtod(value.c_str(), nullptr));
     case '?':
@@ -140,15 +141,19 @@ void Fill(TMyList& list, std::string_view lines, const KindNames& names) {
 
 std::string Shown(const Variant& v) {
   switch (v.kind()) {
-    case Variant::Kind::Empty: return "empty";
-    case Variant::Kind::Int: return "int " + std::to_string(v.ToInt());
+    case Variant::Kind::Empty:
+      return "empty";
+    case Variant::Kind::Int:
+      return "int " + std::to_string(v.ToInt());
     case Variant::Kind::Double: {
       char buf[48];
       std::snprintf(buf, sizeof buf, "double %.17g", v.ToDouble());
       return buf;
     }
-    case Variant::Kind::Bool: return v.ToBool() ? "bool true" : "bool false";
-    case Variant::Kind::Text: return "text " + Escaped(v.TextView());
+    case Variant::Kind::Bool:
+      return v.ToBool() ? "bool true" : "bool false";
+    case Variant::Kind::Text:
+      return "text " + Escaped(v.TextView());
   }
   return "?";
 }
@@ -191,52 +196,116 @@ bool ShowsNoNumber(const std::string& line) {
   return lower.find("inf") != std::string::npos || lower.find("nan") != std::string::npos;
 }
 
+// WriteToList, the list copied into a fresh item, ReadFromList, WriteToList: the same list.
+template <class What>
+void CheckRoundTrip(ItemKind kind, TKxObj& item, const What& what) {
+  item.WriteToList();
+  std::unique_ptr<TKxObj> fresh = wcthrm::MakeItem(kind);
+  const TMyList& written = item.ValueList;
+  for (int i = 0; i < written.Count(); ++i)
+    fresh->ValueList.Add(written.NameAt(i), written.EntryAt(i).value);
+  bool again = false;
+  try {
+    again = fresh->ReadFromList();
+  } catch (const std::exception& e) {
+    Fail(what() + " a fresh item reading the written list" + Shown(written) + "\n  threw " +
+         wcthrm::fuzz::Describe(e));
+  }
+  FUZZ_CHECK(again, what() + " a fresh item refused the written list" + Shown(written));
+  fresh->WriteToList();
+  const std::string diff = Difference(written, fresh->ValueList);
+  FUZZ_CHECK(diff.empty(), what() + " write, read into a fresh item, write: " + diff);
+}
+
+// One kind's form state as the dialog uses it.
+template <class Item, class Form>
+struct FormOps {
+  int tabs;
+  Form (*load)(const Item&);
+  void (*store)(const Form&, Item&);
+  wcthrm::calc::CheckResult (*check)(const Form&, int);
+  wcthrm::calc::CheckResult (*checkForSave)(const Form&);
+  wcthrm::calc::BookLines (*book)(const Form&, int);
+};
+
+// The dialog shown on item: every tab's "计算", then "保存默认值" into a fresh item.
 template <class Item, class Form, class What>
-void CheckForm(const TKxObj& node, int tabs, Form (*load)(const Item&),
-               wcthrm::calc::CheckResult (*check)(const Form&, int),
-               wcthrm::calc::BookLines (*book)(const Form&, int), const What& what) {
-  const Item& item = static_cast<const Item&>(node);
+void CheckForm(ItemKind kind, const TKxObj& node, const FormOps<Item, Form>& ops,
+               const What& what) {
   Form form;
   if (!wcthrm::fuzz::OnlyConversionError([&] { return what() + ": Load"; },
-                                         [&] { form = load(item); }))
+                                         [&] { form = ops.load(static_cast<const Item&>(node)); }))
     return;
-  for (int tab = 0; tab < tabs; ++tab) {
+  for (int tab = 0; tab < ops.tabs; ++tab) {
     auto where = [&](const char* step) {
       return what() + ", tab " + std::to_string(tab) + ": " + step;
     };
     wcthrm::calc::CheckResult fault;
     if (!wcthrm::fuzz::OnlyConversionError([&] { return where("Check"); },
-                                           [&] { fault = check(form, tab); }))
+                                           [&] { fault = ops.check(form, tab); }))
       continue;
     if (fault) continue;
     wcthrm::calc::BookLines lines;
     wcthrm::fuzz::OnlyConversionError([&] { return where("Book"); },
-                                      [&] { lines = book(form, tab); });
+                                      [&] { lines = ops.book(form, tab); });
     for (const std::string& line : lines)
       FUZZ_CHECK(!ShowsNoNumber(line), where("the book shows ") + Escaped(line));
   }
+
+  wcthrm::calc::CheckResult fault;
+  if (!wcthrm::fuzz::OnlyConversionError([&] { return what() + ": CheckForSaveDefaults"; },
+                                         [&] { fault = ops.checkForSave(form); }) ||
+      fault)
+    return;
+  // The checks passed, so every text Store converts is a number.
+  std::unique_ptr<TKxObj> stored = wcthrm::MakeItem(kind);
+  try {
+    ops.store(form, static_cast<Item&>(*stored));
+  } catch (const std::exception& e) {
+    Fail(what() + ": Store after CheckForSaveDefaults passed threw " + wcthrm::fuzz::Describe(e));
+  }
+  CheckRoundTrip(kind, *stored, [&] { return what() + " stored from its form,"; });
 }
 
 template <class What>
 void CheckForms(ItemKind kind, const TKxObj& item, const What& what) {
   namespace calc = wcthrm::calc;
   switch (kind) {
-    case ItemKind::ConcreteHeat:
-      CheckForm(item, calc::concreteheat::kTabCount, &calc::concreteheat::Load,
-                &calc::concreteheat::Check, &calc::concreteheat::Book, what);
+    case ItemKind::ConcreteHeat: {
+      namespace k = calc::concreteheat;
+      CheckForm(
+          kind, item,
+          FormOps<wcthrm::TConcreteHeat, k::Form>{k::kTabCount, &k::Load, &k::Store, &k::Check,
+                                                  &k::CheckForSaveDefaults, &k::Book},
+          what);
       break;
-    case ItemKind::ConcreteConserve:
-      CheckForm(item, calc::concreteconserve::kTabCount, &calc::concreteconserve::Load,
-                &calc::concreteconserve::Check, &calc::concreteconserve::Book, what);
+    }
+    case ItemKind::ConcreteConserve: {
+      namespace k = calc::concreteconserve;
+      CheckForm(
+          kind, item,
+          FormOps<wcthrm::TConcreteConserve, k::Form>{k::kTabCount, &k::Load, &k::Store, &k::Check,
+                                                      &k::CheckForSaveDefaults, &k::Book},
+          what);
       break;
-    case ItemKind::DepthOfSoil:
-      CheckForm(item, calc::depthofsoil::kTabCount, &calc::depthofsoil::Load,
-                &calc::depthofsoil::Check, &calc::depthofsoil::Book, what);
+    }
+    case ItemKind::DepthOfSoil: {
+      namespace k = calc::depthofsoil;
+      CheckForm(kind, item,
+                FormOps<wcthrm::TDepthOfSoil, k::Form>{k::kTabCount, &k::Load, &k::Store, &k::Check,
+                                                       &k::CheckForSaveDefaults, &k::Book},
+                what);
       break;
-    case ItemKind::TongTransitIrrigate:
-      CheckForm(item, calc::tongtransitirrigate::kTabCount, &calc::tongtransitirrigate::Load,
-                &calc::tongtransitirrigate::Check, &calc::tongtransitirrigate::Book, what);
+    }
+    case ItemKind::TongTransitIrrigate: {
+      namespace k = calc::tongtransitirrigate;
+      CheckForm(
+          kind, item,
+          FormOps<wcthrm::TTongTransitIrrigate, k::Form>{
+              k::kTabCount, &k::Load, &k::Store, &k::Check, &k::CheckForSaveDefaults, &k::Book},
+          what);
       break;
+    }
   }
 }
 
@@ -254,32 +323,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   auto what = [&] {
     TMyList input;
     Fill(input, lines, names);
-    return std::string(kKindNames[static_cast<size_t>(kind)]) + " read from" + Shown(input) +
-           "\n ";
+    return std::string(kKindNames[static_cast<size_t>(kind)]) + " read from" + Shown(input) + "\n ";
   };
   bool read = false;
   wcthrm::fuzz::OnlyConversionError([&] { return what() + " ReadFromList"; },
                                     [&] { read = item->ReadFromList(); });
 
   // A failed read may leave a half-read item by design; only a whole read must round-trip.
-  if (read) {
-    item->WriteToList();
-    std::unique_ptr<TKxObj> fresh = wcthrm::MakeItem(kind);
-    const TMyList& written = item->ValueList;
-    for (int i = 0; i < written.Count(); ++i)
-      fresh->ValueList.Add(written.NameAt(i), written.EntryAt(i).value);
-    bool again = false;
-    try {
-      again = fresh->ReadFromList();
-    } catch (const std::exception& e) {
-      Fail(what() + " a fresh item reading the written list" + Shown(written) + "\n  threw " +
-           wcthrm::fuzz::Describe(e));
-    }
-    FUZZ_CHECK(again, what() + " a fresh item refused the written list" + Shown(written));
-    fresh->WriteToList();
-    const std::string diff = Difference(written, fresh->ValueList);
-    FUZZ_CHECK(diff.empty(), what() + " write, read into a fresh item, write: " + diff);
-  }
+  if (read) CheckRoundTrip(kind, *item, what);
 
   CheckForms(kind, *item, what);
   return 0;

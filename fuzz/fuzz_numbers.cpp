@@ -86,8 +86,7 @@ void CheckDecimal(std::string_view text) {
     if (!std::isinf(v)) want = v;  // beyond the range of a double is no number
   }
   FUZZ_CHECK(got.has_value() == want.has_value() && (!got || SameBits(*got, *want)),
-             "ParseDecimal(" + Escaped(text) + ") gave " + Shown(got) + ", strtod " +
-                 Shown(want));
+             "ParseDecimal(" + Escaped(text) + ") gave " + Shown(got) + ", strtod " + Shown(want));
   try {
     const double v = wcthrm::StrToFloat(text);
     FUZZ_CHECK(got && SameBits(v, *got), "StrToFloat(" + Escaped(text) + ") gave " + Shown(v) +
@@ -152,8 +151,8 @@ size_t SignificantDigits(std::string_view s) {
 
 void CheckNumberText(double d, const char* from) {
   const std::string s = wcthrm::NumberText(d);
-  const std::string call = std::string("NumberText(") + Shown(d) + ") [" + from + "] = " +
-                           Escaped(s);
+  const std::string call =
+      std::string("NumberText(") + Shown(d) + ") [" + from + "] = " + Escaped(s);
   if (std::isnan(d)) {
     FUZZ_CHECK(s == "NAN", call + ", expected NAN");
     return;
@@ -182,8 +181,8 @@ void CheckRoundToStr(double d, int n) {
   FUZZ_CHECK(std::fegetround() == mode, "RoundToStr changed the rounding mode");
   if (std::isfinite(d)) {
     const std::optional<double> back = wcthrm::ParseDecimal(s);
-    FUZZ_CHECK(back && std::isfinite(*back), "RoundToStr(" + std::to_string(n) + ", " +
-                                                 Shown(d) + ") = " + Escaped(s) +
+    FUZZ_CHECK(back && std::isfinite(*back), "RoundToStr(" + std::to_string(n) + ", " + Shown(d) +
+                                                 ") = " + Escaped(s) +
                                                  ", which ParseDecimal does not read back");
   }
   const int outside = n >= 0 ? 38 + n : -38 + n;
@@ -203,10 +202,10 @@ void CheckVariant(const wcthrm::Variant& v, const std::string& what) {
   guarded("ToBool", [&] { (void)v.ToBool(); });
   guarded("ToText", [&] { (void)v.ToText(); });
   const wcthrm::Variant copy(v);
-  FUZZ_CHECK(copy.kind() == v.kind() && copy.TextView() == v.TextView() &&
-                 (copy == v || (v.kind() == wcthrm::Variant::Kind::Double &&
-                                std::isnan(v.ToDouble()))),
-             what + ": a copy differs from the original");
+  FUZZ_CHECK(
+      copy.kind() == v.kind() && copy.TextView() == v.TextView() &&
+          (copy == v || (v.kind() == wcthrm::Variant::Kind::Double && std::isnan(v.ToDouble()))),
+      what + ": a copy differs from the original");
 }
 
 void CheckTextVariant(std::string_view text) {
@@ -220,9 +219,9 @@ void CheckTextVariant(std::string_view text) {
   std::optional<double> asDouble;
   wcthrm::fuzz::OnlyConversionError(what + ".ToDouble()", [&] { asDouble = v.ToDouble(); });
   const std::optional<double> parsed = wcthrm::ParseDecimal(text);
-  FUZZ_CHECK(asDouble.has_value() == parsed.has_value() &&
-                 (!asDouble || SameBits(*asDouble, *parsed)),
-             what + ".ToDouble() gave " + Shown(asDouble) + ", ParseDecimal " + Shown(parsed));
+  FUZZ_CHECK(
+      asDouble.has_value() == parsed.has_value() && (!asDouble || SameBits(*asDouble, *parsed)),
+      what + ".ToDouble() gave " + Shown(asDouble) + ", ParseDecimal " + Shown(parsed));
 }
 
 // Strict UTF-8: no overlong form, no surrogate, nothing beyond U+10FFFF.
@@ -284,7 +283,8 @@ double DoubleAt(const uint8_t* data, size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string_view text(reinterpret_cast<const char*>(data), size < kMaxText ? size : kMaxText);
+  const std::string_view text(reinterpret_cast<const char*>(data),
+                              size < kMaxText ? size : kMaxText);
 
   CheckDecimal(text);
   CheckInteger(text);
