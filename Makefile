@@ -1,7 +1,9 @@
-# Front door: `make test` sets up a fresh machine, builds everything and runs every test.
+# Front door: `make test` sets up a fresh machine, builds everything and runs every test: the
+# default build's suite, the same suite under the sanitizers, and a short run of each fuzzer.
 PRESET ?= default
+FUZZ_SECONDS ?= 30
 
-.PHONY: all bootstrap configure build test run bench clean
+.PHONY: all bootstrap configure build check test test-asan fuzz-smoke run bench clean
 
 all: build
 
@@ -14,8 +16,19 @@ configure: bootstrap
 build: configure
 	cmake --build --preset $(PRESET)
 
-test: build
+# The suite of one build (default unless PRESET says otherwise).
+check: build
 	QT_QPA_PLATFORM=offscreen ctest --preset $(PRESET)
+
+test: check test-asan fuzz-smoke
+
+test-asan: bootstrap
+	cmake --preset asan
+	cmake --build --preset asan
+	QT_QPA_PLATFORM=offscreen ctest --preset asan
+
+fuzz-smoke: bootstrap
+	bash scripts/fuzz.sh $(FUZZ_SECONDS)
 
 run: build
 	bash scripts/run.sh build/$(PRESET)
