@@ -1,5 +1,6 @@
 // fuzz_cli: the whole wcthrm-calc run, cli::Main, on arbitrary standard input for every kind
-// and tab. It must end with exit status 0, 1 or 2 and throw nothing.
+// and tab. It must end with exit status 0, 1 or 2, throw nothing, and print what --help says
+// each status prints.
 //
 // Input: byte 0 picks the kind (byte % 4, the command line's kind order), bit 2 adds --utf8
 // and bit 3 spells the kind in lower case; byte 1 minus '0' picks the tab modulo the kind's
@@ -11,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
-#include "CalcMain.h"
-#include "CalcRun.h"
 #include "FuzzCheck.h"
+#include "cli/CalcMain.h"
+#include "cli/CalcRun.h"
 
 namespace {
 
@@ -67,10 +68,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   };
   FUZZ_CHECK(status == 0 || status == 1 || status == 2, call() + result());
   if (tab == kind.tabs) FUZZ_CHECK(status == 2, call() + ": a tab the kind lacks" + result());
-  if (status == 0) FUZZ_CHECK(!ShowsNoNumber(out.str()), call() + ": the book shows" + result());
-  if (status == 1) {
-    FUZZ_CHECK(!out.str().empty() && !err.str().empty(),
-               call() + ": a failed check names no message or control" + result());
+  // What --help promises for each status.
+  const std::string o = out.str(), e = err.str();
+  if (status == 0) {
+    FUZZ_CHECK(!o.empty() && o.back() == '\n', call() + ": no book" + result());
+    FUZZ_CHECK(!ShowsNoNumber(o), call() + ": the book shows" + result());
+  } else if (status == 1) {
+    FUZZ_CHECK(o.size() > 1 && o.find('\n') == o.size() - 1,
+               call() + ": a failed check's message is not one line" + result());
+    FUZZ_CHECK(e.size() > 1 && e.find('\n') == e.size() - 1,
+               call() + ": a failed check names no control" + result());
+  } else {
+    FUZZ_CHECK(o.empty() && !e.empty(), call() + ": an error unexplained" + result());
   }
   return 0;
 }
