@@ -7,9 +7,9 @@
 #include <fstream>
 #include <string>
 
-#include "Defaults.h"
-#include "IniFile.h"
-#include "uBaseClass.h"
+#include "model/Defaults.h"
+#include "support/IniFile.h"
+#include "model/uBaseClass.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "IniFile.h"
-#include "uBaseClass.h"
+#include "support/IniFile.h"
+#include "model/uBaseClass.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <type_traits>
 #include <typeinfo>
 
-#include "Errors.h"
+#include "support/Errors.h"
 
 // For a target's own reference code: only the code under test should steer libFuzzer, and
 // tracing the reference's comparisons would take most of the run time.

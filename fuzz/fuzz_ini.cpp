@@ -1,6 +1,6 @@
 // fuzz_ini: IniFile on arbitrary bytes, read against a plain line-by-line reading of the same
 // bytes, then Set with names and values drawn from the input and a fresh IniFile over Text(),
-// which must give back the value set and leave every other key as it was.
+// which must give back the value set and leave every other key and line as it was.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "Errors.h"
 #include "FuzzCheck.h"
-#include "IniFile.h"
+#include "support/Errors.h"
+#include "support/IniFile.h"
 
 namespace {
 
@@ -253,6 +253,56 @@ std::string Stored(std::string_view value) {
   return std::string(Blankless(out));
 }
 
+struct TextLine {
+  std::string_view text, eol;
+};
+
+FUZZ_UNTRACED std::vector<TextLine> LinesOf(std::string_view data) {
+  std::vector<TextLine> lines;
+  size_t pos = 0;
+  while (pos < data.size()) {
+    const size_t nl = data.find('\n', pos);
+    if (nl == std::string_view::npos) {
+      lines.push_back({data.substr(pos), {}});
+      break;
+    }
+    const size_t end = nl > pos && data[nl - 1] == '\r' ? nl - 1 : nl;
+    lines.push_back({data.substr(pos, end - pos), data.substr(end, nl + 1 - end)});
+    pos = nl + 1;
+  }
+  return lines;
+}
+
+// Set touches one line: a key line changed in place, or one inserted, or a header and a key
+// line appended. Every other line stays byte for byte, except that a last line without an end
+// gains "\r\n" when something follows it.
+FUZZ_UNTRACED bool OnlySetLinesChanged(std::string_view before, std::string_view after,
+                                       std::string_view header, std::string_view keyLine) {
+  const std::vector<TextLine> b = LinesOf(before), a = LinesOf(after);
+  auto same = [&](size_t i, size_t j) {
+    return b[i].text == a[j].text &&
+           (b[i].eol == a[j].eol || (i + 1 == b.size() && b[i].eol.empty() && a[j].eol == "\r\n"));
+  };
+  auto added = [&](size_t j, std::string_view text) {
+    return j < a.size() && a[j].text == text && a[j].eol == "\r\n";
+  };
+  size_t i = 0;
+  while (i < b.size() && i < a.size() && same(i, i)) ++i;
+  if (a.size() == b.size()) {
+    if (i == b.size() || a[i].text != keyLine || a[i].eol != b[i].eol) return false;
+    for (size_t k = i + 1; k < b.size(); ++k)
+      if (!same(k, k)) return false;
+    return true;
+  }
+  if (a.size() == b.size() + 1) {
+    if (!added(i, keyLine)) return false;
+    for (size_t k = i; k < b.size(); ++k)
+      if (!same(k, k + 1)) return false;
+    return true;
+  }
+  return a.size() == b.size() + 2 && i == b.size() && added(i, header) && added(i + 1, keyLine);
+}
+
 // A name of the file (respelled) or one the input makes up.
 std::string PickName(FuzzedDataProvider& in, const std::vector<std::string>& names) {
   const uint8_t how = in.ConsumeIntegral<uint8_t>();
@@ -295,6 +345,13 @@ void CheckSet(IniFile& ini, FuzzedDataProvider& in) {
                               (Unwritable(section, key) ? " (names Set should refuse)" : ""));
   FUZZ_CHECK(ini.Find(section, key) == want,
              call() + ": the changed file itself finds " + Shown(ini.Find(section, key)));
+
+  std::string valueLine(value);
+  for (char& c : valueLine)
+    if (c == '\r' || c == '\n') c = ' ';
+  FUZZ_CHECK(OnlySetLinesChanged(before, after, "[" + std::string(Blankless(section)) + "]",
+                                 std::string(Blankless(key)) + "=" + valueLine),
+             call() + " wrote " + Escaped(after) + ", changing more than its own line");
 
   // Every other name of the file reads as before, from the changed file and from its text.
   for (size_t i = 0; i < ref.size() && i < kMaxSections; ++i) {

@@ -20,12 +20,12 @@
 #include <string_view>
 #include <vector>
 
-#include "ConcreteConserveForm.h"
-#include "ConcreteHeatForm.h"
-#include "DepthOfSoilForm.h"
+#include "calc/ConcreteConserveForm.h"
+#include "calc/ConcreteHeatForm.h"
+#include "calc/DepthOfSoilForm.h"
 #include "FuzzCheck.h"
-#include "TongTransitIrrigateForm.h"
-#include "uBaseClass.h"
+#include "calc/TongTransitIrrigateForm.h"
+#include "model/uBaseClass.h"
 
 namespace {
 

@@ -12,11 +12,11 @@
 #include <string>
 #include <string_view>
 
-#include "Errors.h"
+#include "support/Errors.h"
 #include "FuzzCheck.h"
-#include "Gbk.h"
-#include "NumberText.h"
-#include "Variant.h"
+#include "support/Gbk.h"
+#include "support/NumberText.h"
+#include "support/Variant.h"
 
 namespace {
 

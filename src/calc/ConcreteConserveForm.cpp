@@ -1,12 +1,12 @@
 // The curing dialog's state: filling it from the item, writing it back, and the table
 // handlers that keep the count edit and the readings table in step.
-#include "ConcreteConserveForm.h"
+#include "calc/ConcreteConserveForm.h"
 
 #include <algorithm>
 #include <cstdint>
 
-#include "Gbk.h"
-#include "NumberText.h"
+#include "support/Gbk.h"
+#include "support/NumberText.h"
 
 namespace wcthrm::calc::concreteconserve {
 

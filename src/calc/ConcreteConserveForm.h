@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "FormCommon.h"
-#include "U_Class_ConcreteConserve.h"
+#include "calc/FormCommon.h"
+#include "model/U_Class_ConcreteConserve.h"
 
 namespace wcthrm::calc::concreteconserve {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ConcreteConserveForm.h"
-#include "NumberText.h"
+#include "calc/ConcreteConserveForm.h"
+#include "support/NumberText.h"
 
 namespace wcthrm::calc::concreteconserve {
 

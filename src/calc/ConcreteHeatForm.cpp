@@ -1,11 +1,11 @@
 // Concrete heating form state: the copies between item and controls and the checks of each tab.
-#include "ConcreteHeatForm.h"
+#include "calc/ConcreteHeatForm.h"
 
 #include <cmath>
 
-#include "Errors.h"
-#include "Gbk.h"
-#include "NumberText.h"
+#include "support/Errors.h"
+#include "support/Gbk.h"
+#include "support/NumberText.h"
 
 namespace wcthrm::calc::concreteheat {
 

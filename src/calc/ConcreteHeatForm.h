@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "FormCommon.h"
-#include "U_Class_ConcreteHeat.h"
+#include "calc/FormCommon.h"
+#include "model/U_Class_ConcreteHeat.h"
 
 namespace wcthrm::calc::concreteheat {
 

@@ -1,9 +1,9 @@
 // Concrete heating calculations and their book lines, one section per tab.
 #include <cmath>
 
-#include "ConcreteHeatForm.h"
-#include "Errors.h"
-#include "NumberText.h"
+#include "calc/ConcreteHeatForm.h"
+#include "support/Errors.h"
+#include "support/NumberText.h"
 
 namespace wcthrm::calc::concreteheat {
 

@@ -1,11 +1,11 @@
 // Freezing depth form state: item <-> form, the freezing-index sum and the table operations.
-#include "DepthOfSoilForm.h"
+#include "calc/DepthOfSoilForm.h"
 
 #include <algorithm>
 #include <array>
 
-#include "Gbk.h"
-#include "NumberText.h"
+#include "support/Gbk.h"
+#include "support/NumberText.h"
 
 namespace wcthrm::calc::depthofsoil {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "FormCommon.h"
-#include "U_Class_DepthOfSoil.h"
+#include "calc/FormCommon.h"
+#include "model/U_Class_DepthOfSoil.h"
 
 namespace wcthrm::calc::depthofsoil {
 

@@ -1,8 +1,8 @@
 // Freezing depth books: the four cases computed from the form's texts, line by line.
 #include <cmath>
 
-#include "DepthOfSoilForm.h"
-#include "NumberText.h"
+#include "calc/DepthOfSoilForm.h"
+#include "support/NumberText.h"
 
 namespace wcthrm::calc::depthofsoil {
 

@@ -1,8 +1,8 @@
 // Freezing depth input checks: each stops at the first fault and names its control.
 #include <cmath>
 
-#include "DepthOfSoilForm.h"
-#include "NumberText.h"
+#include "calc/DepthOfSoilForm.h"
+#include "support/NumberText.h"
 
 namespace wcthrm::calc::depthofsoil {
 

@@ -1,6 +1,6 @@
-#include "FormCommon.h"
+#include "calc/FormCommon.h"
 
-#include "NumberText.h"
+#include "support/NumberText.h"
 
 namespace wcthrm::calc {
 

@@ -1,10 +1,10 @@
-#include "TongTransitIrrigateForm.h"
+#include "calc/TongTransitIrrigateForm.h"
 
 #include <cmath>
 #include <iterator>
 
-#include "Gbk.h"
-#include "NumberText.h"
+#include "support/Gbk.h"
+#include "support/NumberText.h"
 
 namespace wcthrm::calc::tongtransitirrigate {
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "FormCommon.h"
-#include "U_Class_TongTransitIrrigate.h"
+#include "calc/FormCommon.h"
+#include "model/U_Class_TongTransitIrrigate.h"
 
 namespace wcthrm::calc::tongtransitirrigate {
 

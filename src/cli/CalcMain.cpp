@@ -1,4 +1,4 @@
-#include "CalcMain.h"
+#include "cli/CalcMain.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -8,9 +8,9 @@
 #include <optional>
 #include <ostream>
 
-#include "CalcRun.h"
-#include "Errors.h"
-#include "Gbk.h"
+#include "cli/CalcRun.h"
+#include "support/Errors.h"
+#include "support/Gbk.h"
 
 namespace wcthrm::cli {
 

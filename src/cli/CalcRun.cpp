@@ -1,13 +1,13 @@
-#include "CalcRun.h"
+#include "cli/CalcRun.h"
 
 #include <array>
 
-#include "ConcreteConserveForm.h"
-#include "ConcreteHeatForm.h"
-#include "DepthOfSoilForm.h"
-#include "IniFile.h"
-#include "NumberText.h"
-#include "TongTransitIrrigateForm.h"
+#include "calc/ConcreteConserveForm.h"
+#include "calc/ConcreteHeatForm.h"
+#include "calc/DepthOfSoilForm.h"
+#include "support/IniFile.h"
+#include "support/NumberText.h"
+#include "calc/TongTransitIrrigateForm.h"
 
 namespace wcthrm::cli {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "FormCommon.h"
+#include "calc/FormCommon.h"
 
 namespace wcthrm::cli {
 

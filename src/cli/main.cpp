@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "CalcMain.h"
+#include "cli/CalcMain.h"
 
 int main(int argc, char** argv) {
   try {

@@ -1,4 +1,4 @@
-#include "Defaults.h"
+#include "model/Defaults.h"
 
 namespace wcthrm {
 

@@ -1,9 +1,9 @@
 // The item factory's rows: which class each item kind is.
-#include "U_Class_ConcreteConserve.h"
-#include "U_Class_ConcreteHeat.h"
-#include "U_Class_DepthOfSoil.h"
-#include "U_Class_TongTransitIrrigate.h"
-#include "uBaseClass.h"
+#include "model/U_Class_ConcreteConserve.h"
+#include "model/U_Class_ConcreteHeat.h"
+#include "model/U_Class_DepthOfSoil.h"
+#include "model/U_Class_TongTransitIrrigate.h"
+#include "model/uBaseClass.h"
 
 namespace wcthrm {
 

@@ -1,8 +1,8 @@
-#include "KxItem.h"
+#include "model/KxItem.h"
 
 #include <charconv>
 
-#include "Defaults.h"
+#include "model/Defaults.h"
 
 namespace wcthrm {
 

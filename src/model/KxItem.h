@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "Errors.h"
-#include "IniFile.h"
-#include "uBaseClass.h"
+#include "support/Errors.h"
+#include "support/IniFile.h"
+#include "model/uBaseClass.h"
 
 namespace wcthrm {
 

@@ -1,10 +1,10 @@
 // The curing item's list entries, its unguarded list read and its saved defaults.
-#include "U_Class_ConcreteConserve.h"
+#include "model/U_Class_ConcreteConserve.h"
 
-#include "Defaults.h"
-#include "Errors.h"
-#include "IniFile.h"
-#include "NumberText.h"
+#include "model/Defaults.h"
+#include "support/Errors.h"
+#include "support/IniFile.h"
+#include "support/NumberText.h"
 
 namespace wcthrm {
 

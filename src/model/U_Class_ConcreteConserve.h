@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "KxItem.h"
+#include "model/KxItem.h"
 
 namespace wcthrm {
 

@@ -1,9 +1,9 @@
 // TConcreteHeat: list entries, guarded list reads and the defaults of the kind.
-#include "U_Class_ConcreteHeat.h"
+#include "model/U_Class_ConcreteHeat.h"
 
-#include "Defaults.h"
-#include "Errors.h"
-#include "Gbk.h"
+#include "model/Defaults.h"
+#include "support/Errors.h"
+#include "support/Gbk.h"
 
 namespace wcthrm {
 

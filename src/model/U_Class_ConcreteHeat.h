@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "IniFile.h"
-#include "KxItem.h"
+#include "support/IniFile.h"
+#include "model/KxItem.h"
 
 namespace wcthrm {
 

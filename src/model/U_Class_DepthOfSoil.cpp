@@ -1,14 +1,14 @@
 // Named values and saved defaults of the freezing depth item.
-#include "U_Class_DepthOfSoil.h"
+#include "model/U_Class_DepthOfSoil.h"
 
 #include <array>
 #include <cmath>
 #include <type_traits>
 #include <variant>
 
-#include "Defaults.h"
-#include "Errors.h"
-#include "NumberText.h"
+#include "model/Defaults.h"
+#include "support/Errors.h"
+#include "support/NumberText.h"
 
 namespace wcthrm {
 

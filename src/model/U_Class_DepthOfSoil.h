@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "IniFile.h"
-#include "KxItem.h"
+#include "support/IniFile.h"
+#include "model/KxItem.h"
 
 namespace wcthrm {
 

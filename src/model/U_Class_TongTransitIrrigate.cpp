@@ -1,7 +1,7 @@
-#include "U_Class_TongTransitIrrigate.h"
+#include "model/U_Class_TongTransitIrrigate.h"
 
-#include "Defaults.h"
-#include "Errors.h"
+#include "model/Defaults.h"
+#include "support/Errors.h"
 
 namespace wcthrm {
 

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "IniFile.h"
-#include "KxItem.h"
+#include "support/IniFile.h"
+#include "model/KxItem.h"
 
 namespace wcthrm {
 

@@ -1,9 +1,9 @@
-#include "uBaseClass.h"
+#include "model/uBaseClass.h"
 
 #include <algorithm>
 
-#include "Gbk.h"
-#include "NumberText.h"
+#include "support/Gbk.h"
+#include "support/NumberText.h"
 
 namespace wcthrm {
 

@@ -10,8 +10,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "FoldedIndex.h"
-#include "Variant.h"
+#include "support/FoldedIndex.h"
+#include "support/Variant.h"
 #include "wcthrm/wcthrm.h"
 
 namespace wcthrm {

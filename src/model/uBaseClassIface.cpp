@@ -1,9 +1,9 @@
 // The host's interfaces over the model objects. Every method runs its body under the crash
 // reporter's guard, named "Interface::Method" for fault injection, so no exception reaches the
 // host; on an error it returns a neutral value and out-parameters hold nullptr.
-#include "CrashReporter.h"
-#include "Gbk.h"
-#include "uBaseClass.h"
+#include "support/CrashReporter.h"
+#include "support/Gbk.h"
+#include "model/uBaseClass.h"
 
 namespace wcthrm {
 

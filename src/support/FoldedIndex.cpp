@@ -1,4 +1,4 @@
-#include "FoldedIndex.h"
+#include "support/FoldedIndex.h"
 
 #include <chrono>
 #include <random>

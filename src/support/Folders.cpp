@@ -1,11 +1,11 @@
-#include "Folders.h"
+#include "support/Folders.h"
 
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
-#include "NumberText.h"
+#include "support/NumberText.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -1,4 +1,4 @@
-#include "Gbk.h"
+#include "support/Gbk.h"
 
 #include <cerrno>
 #include <stdexcept>

@@ -1,6 +1,6 @@
-#include "HostWindow.h"
+#include "support/HostWindow.h"
 
-#include "Gbk.h"
+#include "support/Gbk.h"
 #include "wcthrm/wcthrm.h"
 
 #ifdef _WIN32

@@ -1,4 +1,4 @@
-#include "IniFile.h"
+#include "support/IniFile.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -9,9 +9,9 @@
 #include <sstream>
 #include <system_error>
 
-#include "Errors.h"
-#include "Gbk.h"
-#include "NumberText.h"
+#include "support/Errors.h"
+#include "support/Gbk.h"
+#include "support/NumberText.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "FoldedIndex.h"
+#include "support/FoldedIndex.h"
 
 namespace wcthrm {
 

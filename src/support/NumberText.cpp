@@ -1,4 +1,4 @@
-#include "NumberText.h"
+#include "support/NumberText.h"
 
 #include <algorithm>
 #include <cfenv>
@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "Errors.h"
-#include "Gbk.h"
+#include "support/Errors.h"
+#include "support/Gbk.h"
 
 namespace wcthrm {
 

@@ -1,11 +1,11 @@
-#include "Variant.h"
+#include "support/Variant.h"
 
 #include <cmath>
 #include <cstring>
 
-#include "Errors.h"
-#include "Gbk.h"
-#include "NumberText.h"
+#include "support/Errors.h"
+#include "support/Gbk.h"
+#include "support/NumberText.h"
 
 namespace wcthrm {
 

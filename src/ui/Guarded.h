@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "CrashReporter.h"
+#include "support/CrashReporter.h"
 
 namespace wcthrm::ui {
 

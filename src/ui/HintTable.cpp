@@ -1,4 +1,4 @@
-#include "HintTable.h"
+#include "ui/HintTable.h"
 
 #include <QHBoxLayout>
 #include <QPainter>
@@ -10,8 +10,8 @@
 #include <climits>
 #include <numeric>
 
-#include "Guarded.h"
-#include "Skin.h"
+#include "ui/Guarded.h"
+#include "ui/Skin.h"
 
 namespace wcthrm::ui {
 

@@ -1,4 +1,4 @@
-#include "KxEdit.h"
+#include "ui/KxEdit.h"
 
 #include <QCoreApplication>
 #include <QFocusEvent>
@@ -10,10 +10,10 @@
 #include <limits>
 #include <string>
 
-#include "Errors.h"
-#include "Guarded.h"
-#include "MessageService.h"
-#include "NumberText.h"
+#include "support/Errors.h"
+#include "ui/Guarded.h"
+#include "ui/MessageService.h"
+#include "support/NumberText.h"
 
 namespace wcthrm::ui {
 

@@ -1,4 +1,4 @@
-#include "MessageService.h"
+#include "ui/MessageService.h"
 
 #include <QApplication>
 #include <QMessageBox>

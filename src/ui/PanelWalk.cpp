@@ -1,11 +1,11 @@
-#include "PanelWalk.h"
+#include "ui/PanelWalk.h"
 
 #include <QFrame>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QTabWidget>
 
-#include "KxEdit.h"
+#include "ui/KxEdit.h"
 
 namespace wcthrm::ui {
 

@@ -1,9 +1,9 @@
-#include "Skin.h"
+#include "ui/Skin.h"
 
 #include <QFile>
 
-#include "Folders.h"
-#include "IniFile.h"
+#include "support/Folders.h"
+#include "support/IniFile.h"
 
 namespace wcthrm::ui {
 

@@ -1,4 +1,4 @@
-#include "U_ConcreteHeatHint.h"
+#include "ui/U_ConcreteHeatHint.h"
 
 namespace wcthrm::ui {
 

@@ -2,7 +2,7 @@
 // concrete heating dialog shows beside its temperature input.
 #pragma once
 
-#include "HintTable.h"
+#include "ui/HintTable.h"
 
 namespace wcthrm::ui {
 

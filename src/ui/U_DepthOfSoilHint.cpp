@@ -1,8 +1,8 @@
-#include "U_DepthOfSoilHint.h"
+#include "ui/U_DepthOfSoilHint.h"
 
 #include <QLayout>
 
-#include "Errors.h"
+#include "support/Errors.h"
 
 namespace wcthrm::ui {
 

@@ -3,7 +3,7 @@
 // materials. The window shows one of them at a time and takes its size.
 #pragma once
 
-#include "HintTable.h"
+#include "ui/HintTable.h"
 
 namespace wcthrm::ui {
 

@@ -1,4 +1,4 @@
-#include "UntKxEditForm.h"
+#include "ui/UntKxEditForm.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -8,13 +8,13 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "Errors.h"
-#include "Guarded.h"
-#include "HostWindow.h"
-#include "PanelWalk.h"
-#include "Skin.h"
-#include "uBaseClass.h"
-#include "u_pubfun.h"
+#include "support/Errors.h"
+#include "ui/Guarded.h"
+#include "support/HostWindow.h"
+#include "ui/PanelWalk.h"
+#include "ui/Skin.h"
+#include "model/uBaseClass.h"
+#include "ui/u_pubfun.h"
 
 namespace wcthrm::ui {
 

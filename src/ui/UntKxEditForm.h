@@ -11,7 +11,7 @@
 
 #include <QDialog>
 
-#include "CrashReporter.h"
+#include "support/CrashReporter.h"
 
 class QFrame;
 class QPushButton;

@@ -1,4 +1,4 @@
-#include "u_pubfun.h"
+#include "ui/u_pubfun.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -11,9 +11,9 @@
 #include <QTextEdit>
 #include <string>
 
-#include "FormCommon.h"
-#include "Gbk.h"
-#include "MessageService.h"
+#include "calc/FormCommon.h"
+#include "support/Gbk.h"
+#include "ui/MessageService.h"
 
 namespace wcthrm::ui {
 

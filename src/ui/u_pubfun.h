@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "MessageService.h"
-#include "NumberText.h"
+#include "ui/MessageService.h"
+#include "support/NumberText.h"
 
 class QComboBox;
 class QLineEdit;

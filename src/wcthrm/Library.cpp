@@ -1,12 +1,12 @@
 // The library's life: what loading reads, GetPrjMgr, the forwarding of error reports to the
 // host, what unloading releases, and the fault-injection hook the abi tests use.
-#include "Library.h"
+#include "wcthrm/Library.h"
 
-#include "CrashReporter.h"
-#include "Defaults.h"
-#include "Folders.h"
-#include "HostWindow.h"
-#include "U_TypeAndConst.h"
+#include "support/CrashReporter.h"
+#include "model/Defaults.h"
+#include "support/Folders.h"
+#include "support/HostWindow.h"
+#include "wcthrm/U_TypeAndConst.h"
 
 namespace wcthrm {
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "uBaseClass.h"
+#include "model/uBaseClass.h"
 
 namespace wcthrm {
 

@@ -1,8 +1,8 @@
-#include "U_TypeAndConst.h"
+#include "wcthrm/U_TypeAndConst.h"
 
-#include "Folders.h"
-#include "Gbk.h"
-#include "IniFile.h"
+#include "support/Folders.h"
+#include "support/Gbk.h"
+#include "support/IniFile.h"
 
 namespace wcthrm {
 

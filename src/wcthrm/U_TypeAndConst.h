@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "uBaseClass.h"
+#include "model/uBaseClass.h"
 
 namespace wcthrm {
 

@@ -2,9 +2,9 @@
 // item, and the table handlers.
 #include <gtest/gtest.h>
 
-#include "ConcreteConserveForm.h"
-#include "Errors.h"
-#include "Gbk.h"
+#include "calc/ConcreteConserveForm.h"
+#include "support/Errors.h"
+#include "support/Gbk.h"
 
 namespace wcthrm::calc::concreteconserve {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <functional>
 
-#include "ConcreteHeatForm.h"
-#include "Errors.h"
-#include "Gbk.h"
-#include "NumberText.h"
+#include "calc/ConcreteHeatForm.h"
+#include "support/Errors.h"
+#include "support/Gbk.h"
+#include "support/NumberText.h"
 
 namespace wcthrm::calc::concreteheat {
 namespace {

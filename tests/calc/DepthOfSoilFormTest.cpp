@@ -3,9 +3,9 @@
 
 #include <functional>
 
-#include "DepthOfSoilForm.h"
-#include "Errors.h"
-#include "Gbk.h"
+#include "calc/DepthOfSoilForm.h"
+#include "support/Errors.h"
+#include "support/Gbk.h"
 
 namespace wcthrm::calc::depthofsoil {
 namespace {

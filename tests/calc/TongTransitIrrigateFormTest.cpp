@@ -6,10 +6,10 @@
 #include <functional>
 #include <limits>
 
-#include "Errors.h"
-#include "Gbk.h"
-#include "IniFile.h"
-#include "TongTransitIrrigateForm.h"
+#include "support/Errors.h"
+#include "support/Gbk.h"
+#include "support/IniFile.h"
+#include "calc/TongTransitIrrigateForm.h"
 
 namespace wcthrm::calc::tongtransitirrigate {
 namespace {

@@ -9,7 +9,7 @@
 #include <sstream>
 #include <string>
 
-#include "Gbk.h"
+#include "support/Gbk.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The project manager: factory numbering, lookups, purging, edit dispatch.
 #include <gtest/gtest.h>
 
-#include "uBaseClass.h"
+#include "model/uBaseClass.h"
 
 namespace wcthrm {
 namespace {

@@ -8,12 +8,12 @@
 #include <functional>
 #include <sstream>
 
-#include "Defaults.h"
+#include "model/Defaults.h"
 #include "DefaultsFolder.h"
-#include "Errors.h"
-#include "Gbk.h"
-#include "IniFile.h"
-#include "U_Class_ConcreteConserve.h"
+#include "support/Errors.h"
+#include "support/Gbk.h"
+#include "support/IniFile.h"
+#include "model/U_Class_ConcreteConserve.h"
 
 namespace wcthrm {
 namespace {

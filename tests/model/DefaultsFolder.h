@@ -10,7 +10,7 @@
 #include <sstream>
 #include <string>
 
-#include "Defaults.h"
+#include "model/Defaults.h"
 
 namespace wcthrm {
 

@@ -7,8 +7,8 @@
 #include <filesystem>
 
 #include "DefaultsFolder.h"
-#include "Errors.h"
-#include "U_Class_ConcreteHeat.h"
+#include "support/Errors.h"
+#include "model/U_Class_ConcreteHeat.h"
 
 namespace wcthrm {
 namespace {

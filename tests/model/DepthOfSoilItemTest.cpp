@@ -7,11 +7,11 @@
 #include <random>
 #include <sstream>
 
-#include "Defaults.h"
+#include "model/Defaults.h"
 #include "DefaultsFolder.h"
-#include "Errors.h"
-#include "Gbk.h"
-#include "U_Class_DepthOfSoil.h"
+#include "support/Errors.h"
+#include "support/Gbk.h"
+#include "model/U_Class_DepthOfSoil.h"
 
 namespace wcthrm {
 namespace {

@@ -1,8 +1,8 @@
 // The node base object: constructor values, list round trips, clones, project names.
 #include <gtest/gtest.h>
 
-#include "Gbk.h"
-#include "uBaseClass.h"
+#include "support/Gbk.h"
+#include "model/uBaseClass.h"
 
 namespace wcthrm {
 namespace {

@@ -1,8 +1,8 @@
 // The named-value list: name folding, the 255-byte cut, last match, Clear.
 #include <gtest/gtest.h>
 
-#include "Gbk.h"
-#include "uBaseClass.h"
+#include "support/Gbk.h"
+#include "model/uBaseClass.h"
 
 namespace wcthrm {
 namespace {

@@ -5,11 +5,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "Defaults.h"
+#include "model/Defaults.h"
 #include "DefaultsFolder.h"
-#include "Errors.h"
-#include "Gbk.h"
-#include "U_Class_TongTransitIrrigate.h"
+#include "support/Errors.h"
+#include "support/Gbk.h"
+#include "model/U_Class_TongTransitIrrigate.h"
 
 namespace wcthrm {
 namespace {

@@ -1,11 +1,11 @@
 // The crash reporter, its fault injection and the error text the host receives.
-#include "CrashReporter.h"
+#include "support/CrashReporter.h"
 
 #include <gtest/gtest.h>
 
-#include "Errors.h"
-#include "Gbk.h"
-#include "HostWindow.h"
+#include "support/Errors.h"
+#include "support/Gbk.h"
+#include "support/HostWindow.h"
 #include "wcthrm/wcthrm.h"
 
 namespace wcthrm {

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "FoldedIndex.h"
-#include "NumberText.h"
+#include "support/FoldedIndex.h"
+#include "support/NumberText.h"
 
 namespace wcthrm {
 namespace {

@@ -12,8 +12,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "Errors.h"
-#include "IniFile.h"
+#include "support/Errors.h"
+#include "support/IniFile.h"
 
 // The test program's own fsync: it fails with EIO while armed, as a full or failing disk
 // would make it; otherwise it is the system's.

@@ -1,5 +1,5 @@
 // INI files: lookups, writes in place, untouched lines, atomic replacement.
-#include "IniFile.h"
+#include "support/IniFile.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -8,8 +8,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "Errors.h"
-#include "Gbk.h"
+#include "support/Errors.h"
+#include "support/Gbk.h"
 
 namespace wcthrm {
 namespace {

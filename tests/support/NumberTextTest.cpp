@@ -1,5 +1,5 @@
 // Number texts and the decimal conversion.
-#include "NumberText.h"
+#include "support/NumberText.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <limits>
 #include <optional>
 
-#include "Errors.h"
+#include "support/Errors.h"
 
 namespace wcthrm {
 namespace {

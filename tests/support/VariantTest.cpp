@@ -1,10 +1,10 @@
 // Conversions of named values as the items read them back.
-#include "Variant.h"
+#include "support/Variant.h"
 
 #include <gtest/gtest.h>
 
-#include "Errors.h"
-#include "Gbk.h"
+#include "support/Errors.h"
+#include "support/Gbk.h"
 
 namespace wcthrm {
 namespace {

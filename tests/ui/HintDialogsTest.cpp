@@ -4,9 +4,9 @@
 #include <QtTest>
 #include <memory>
 
-#include "Errors.h"
-#include "U_ConcreteHeatHint.h"
-#include "U_DepthOfSoilHint.h"
+#include "support/Errors.h"
+#include "ui/U_ConcreteHeatHint.h"
+#include "ui/U_DepthOfSoilHint.h"
 
 using namespace wcthrm;
 using namespace wcthrm::ui;

@@ -5,8 +5,8 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
-#include "KxEdit.h"
-#include "MessageService.h"
+#include "ui/KxEdit.h"
+#include "ui/MessageService.h"
 
 using namespace wcthrm::ui;
 

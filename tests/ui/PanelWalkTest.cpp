@@ -7,9 +7,9 @@
 #include <QTextEdit>
 #include <QtTest>
 
-#include "KxEdit.h"
-#include "MessageService.h"
-#include "PanelWalk.h"
+#include "ui/KxEdit.h"
+#include "ui/MessageService.h"
+#include "ui/PanelWalk.h"
 
 using namespace wcthrm::ui;
 

@@ -4,10 +4,10 @@
 #include <QDir>
 #include <QTextEdit>
 
-#include "U_ConcreteHeatHint.h"
-#include "U_DepthOfSoilHint.h"
-#include "UntKxEditForm.h"
-#include "u_pubfun.h"
+#include "ui/U_ConcreteHeatHint.h"
+#include "ui/U_DepthOfSoilHint.h"
+#include "ui/UntKxEditForm.h"
+#include "ui/u_pubfun.h"
 
 using namespace wcthrm::ui;
 

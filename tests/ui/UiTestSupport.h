@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "uBaseClass.h"
+#include "model/uBaseClass.h"
 
 namespace wcthrm::ui::test {
 

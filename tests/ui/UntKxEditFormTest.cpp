@@ -9,15 +9,15 @@
 #include <QtTest>
 #include <memory>
 
-#include "CrashReporter.h"
-#include "Errors.h"
-#include "Gbk.h"
-#include "HostWindow.h"
-#include "KxEdit.h"
-#include "MessageService.h"
+#include "support/CrashReporter.h"
+#include "support/Errors.h"
+#include "support/Gbk.h"
+#include "support/HostWindow.h"
+#include "ui/KxEdit.h"
+#include "ui/MessageService.h"
 #include "UiTestSupport.h"
-#include "UntKxEditForm.h"
-#include "u_pubfun.h"
+#include "ui/UntKxEditForm.h"
+#include "ui/u_pubfun.h"
 
 using namespace wcthrm;
 using namespace wcthrm::ui;

@@ -10,10 +10,10 @@
 #include <QtTest>
 #include <memory>
 
-#include "Errors.h"
-#include "MessageService.h"
-#include "UntKxEditForm.h"
-#include "u_pubfun.h"
+#include "support/Errors.h"
+#include "ui/MessageService.h"
+#include "ui/UntKxEditForm.h"
+#include "ui/u_pubfun.h"
 
 using namespace wcthrm;
 using namespace wcthrm::ui;

@@ -1,5 +1,5 @@
 // The type identifiers read from the host's config file at load.
-#include "U_TypeAndConst.h"
+#include "wcthrm/U_TypeAndConst.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "Folders.h"
-#include "Gbk.h"
+#include "support/Folders.h"
+#include "support/Gbk.h"
 
 namespace wcthrm {
 namespace {
