@@ -113,7 +113,7 @@ int Main(const std::vector<std::string>& argsIn, std::istream& in, std::ostream&
   for (const std::string& a : argsIn) {
     if (a == "--help" || a == "-h") {
       out << kHelp;
-      for (const auto& k : Kinds()) out << "  " << k.name << " (TAB 0 to " << k.tabs - 1 << ")\n";
+      for (const auto& k : Kinds()) out << "  " << k.info->name << " (TAB 0 to " << k.tabs - 1 << ")\n";
       return 0;
     }
     if (a == "--utf8") {
@@ -130,7 +130,7 @@ int Main(const std::vector<std::string>& argsIn, std::istream& in, std::ostream&
   if (!kind) return Usage(err, "unknown KIND '" + args[0] + "'");
   std::optional<int> tab = ParseTab(args[1]);
   if (!tab || *tab >= kind->tabs) {
-    return Usage(err, "TAB of " + std::string(kind->name) + " must be 0 to " +
+    return Usage(err, "TAB of " + std::string(kind->info->name) + " must be 0 to " +
                           std::to_string(kind->tabs - 1) + ", not '" + args[1] + "'");
   }
 

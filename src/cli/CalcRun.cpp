@@ -31,23 +31,24 @@ Outcome RunKind(std::string_view gbkDefaults, int tab, Form (*load)(const Item&)
   return out;
 }
 
+// The calculations of each kind, in the order of the kind table.
 const std::array<Kind, 4> kKinds = {{
-    {"ConcreteHeat", TConcreteHeat::kDefaultsSection, calc::concreteheat::kTabCount,
+    {&InfoOf(ItemKind::ConcreteHeat), calc::concreteheat::kTabCount,
      [](std::string_view in, int tab) {
        return RunKind(in, tab, &calc::concreteheat::Load, &calc::concreteheat::Check,
                       &calc::concreteheat::Book);
      }},
-    {"ConcreteConserve", TConcreteConserve::kSection, calc::concreteconserve::kTabCount,
+    {&InfoOf(ItemKind::ConcreteConserve), calc::concreteconserve::kTabCount,
      [](std::string_view in, int tab) {
        return RunKind(in, tab, &calc::concreteconserve::Load, &calc::concreteconserve::Check,
                       &calc::concreteconserve::Book);
      }},
-    {"DepthOfSoil", TDepthOfSoil::kSection, calc::depthofsoil::kTabCount,
+    {&InfoOf(ItemKind::DepthOfSoil), calc::depthofsoil::kTabCount,
      [](std::string_view in, int tab) {
        return RunKind(in, tab, &calc::depthofsoil::Load, &calc::depthofsoil::Check,
                       &calc::depthofsoil::Book);
      }},
-    {"TongTransitIrrigate", TTongTransitIrrigate::kSection, calc::tongtransitirrigate::kTabCount,
+    {&InfoOf(ItemKind::TongTransitIrrigate), calc::tongtransitirrigate::kTabCount,
      [](std::string_view in, int tab) {
        return RunKind(in, tab, &calc::tongtransitirrigate::Load, &calc::tongtransitirrigate::Check,
                       &calc::tongtransitirrigate::Book);
@@ -59,8 +60,10 @@ const std::array<Kind, 4> kKinds = {{
 std::span<const Kind> Kinds() { return kKinds; }
 
 const Kind* FindKind(std::string_view name) {
+  const ItemKindInfo* info = FindItemKind(name);
+  if (!info) return nullptr;
   for (const Kind& k : kKinds)
-    if (EqualsIgnoringAsciiCase(k.name, name)) return &k;
+    if (k.info == info) return &k;
   return nullptr;
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "calc/FormCommon.h"
+#include "model/ItemKinds.h"
 
 namespace wcthrm::cli {
 
@@ -15,14 +16,13 @@ struct Outcome {
 };
 
 struct Kind {
-  const char* name;     // as the item class without its T
-  const char* section;  // the defaults section the inputs come from
+  const ItemKindInfo* info;  // name, defaults section and the rest of the kind's row
   int tabs;
   // Makes the item from the defaults text (GBK), loads the form, checks and books tab.
   Outcome (*run)(std::string_view gbkDefaults, int tab);
 };
 
-// Every kind, in the host's comparison order.
+// Every kind, in the order of the kind table.
 std::span<const Kind> Kinds();
 
 // The kind of that name, compared ignoring ASCII case; nullptr when there is none.

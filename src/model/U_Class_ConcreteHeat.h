@@ -12,7 +12,7 @@ namespace wcthrm {
 class TConcreteHeat : public TKxItem {
  public:
   // Section of update.ini that holds the defaults of this kind.
-  static constexpr const char* kDefaultsSection = "ConcreteHeat information";
+  static constexpr const char* kSection = "ConcreteHeat information";
 
   TConcreteHeat();
 
@@ -45,7 +45,7 @@ class TConcreteHeat : public TKxItem {
 
   // Stages the identity entries and the section's non-empty keys in the list, then reads it.
   void LoadDefaultsFrom(const IniFile& ini) override;
-  const char* DefaultsSection() const override { return kDefaultsSection; }
+  const char* DefaultsSection() const override { return kSection; }
   bool ReadFromList() override;
   bool WriteToList() override;
 };

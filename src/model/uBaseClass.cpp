@@ -147,24 +147,6 @@ void TKxObj::SetPrjName(const uint8_t* text) {
   PrjName.assign(reinterpret_cast<const char*>(text + 1), text[0]);
 }
 
-// ---- item kinds ----
-
-bool KindOf(const TypeIds& ids, int32_t typeId, ItemKind& kind) {
-  const std::pair<int32_t, ItemKind> rows[] = {
-      {ids.ConcreteHeat, ItemKind::ConcreteHeat},
-      {ids.ConcreteConserve, ItemKind::ConcreteConserve},
-      {ids.DepthOfSoil, ItemKind::DepthOfSoil},
-      {ids.TongTransitIrrigate, ItemKind::TongTransitIrrigate},
-  };
-  for (const auto& [id, k] : rows) {
-    if (id != kMissingTypeId && id == typeId) {
-      kind = k;
-      return true;
-    }
-  }
-  return false;
-}
-
 // ---- TKxObjAdapter ----
 
 TKxObj& TKxObjAdapter::CreateNode() {
