@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const bool lower = data[0] & 8;
   const int tab = static_cast<uint8_t>(data[1] - '0') % (kind.tabs + 1);
 
-  std::string name = kind.name;
+  std::string name = kind.info->name;
   if (lower)
     for (char& c : name)
       if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
