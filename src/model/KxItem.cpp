@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "model/Defaults.h"
+#include "model/Properties.h"
 
 namespace wcthrm {
 
@@ -12,6 +13,27 @@ std::string_view CellNames::operator()(size_t i) {
   text_.resize(prefixLength_);
   text_.append(digits, end);
   return text_;
+}
+
+void WriteCells(TMyList& list, std::string_view prefix, const std::vector<std::string>& cells) {
+  CellNames name(prefix);
+  for (size_t i = 0; i < cells.size(); ++i) list.Add(name(i), Variant(cells[i]));
+}
+
+void ReadCells(const TMyList& list, std::string_view prefix, size_t n,
+               std::vector<std::string>& cells) {
+  cells.resize(n);
+  CellNames name(prefix);
+  for (size_t i = 0; i < n; ++i) {
+    const TMyrecord* entry = list.Find(name(i));
+    if (!entry) {
+      cells[i].clear();
+    } else if (entry->value.kind() == Variant::Kind::Text) {
+      cells[i].assign(entry->value.TextView());  // reuses the cell's own storage
+    } else {
+      cells[i] = entry->value.ToText();
+    }
+  }
 }
 
 void TKxItem::SaveDefaultData() {

@@ -2,6 +2,7 @@
 #include "model/U_Class_ConcreteConserve.h"
 
 #include "model/Defaults.h"
+#include "model/Properties.h"
 #include "support/Errors.h"
 #include "support/IniFile.h"
 #include "support/NumberText.h"
@@ -13,50 +14,25 @@ namespace {
 constexpr const char* kReadingPrefix = "slPjwd";
 constexpr const char* kPeriodPrefix = "slDlwdsj";
 
-// The last entry of name converted by convert; a conversion error names the entry.
-template <class T>
-T ReadEntry(const TMyList& list, const char* name, T (Variant::*convert)() const) {
-  Variant v;
-  list.GetValue(name, v);
-  return ConvertNamed(name, [&] { return (v.*convert)(); });
-}
+using P = Property<TConcreteConserve>;
 
-// Counts come from files and lists we do not control: a huge one would exhaust memory.
-int32_t CheckedCount(int32_t count, const char* name) {
-  if (count > TConcreteConserve::kMaxCount) {
-    const std::string limit = IntToText(TConcreteConserve::kMaxCount);
-    ConversionError e(IntToText(count), "is more than the " + limit + " a count may be",
-                      "is not a valid count (at most " + limit + ")");
-    e.NameKey(name);
-    throw e;
-  }
-  return count;
-}
-
-void AddTexts(TMyList& list, const char* prefix, const std::vector<std::string>& texts) {
-  CellNames name(prefix);
-  for (size_t i = 0; i < texts.size(); ++i) list.Add(name(i), Variant(texts[i]));
-}
-
-// An element the list lacks reads as an empty text.
-void ReadTexts(const TMyList& list, const char* prefix, int32_t count,
-               std::vector<std::string>& texts) {
-  texts.clear();
-  if (count <= 0) return;
-  texts.reserve(static_cast<size_t>(count));
-  CellNames name(prefix);
-  for (int32_t i = 0; i < count; ++i) {
-    const TMyrecord* r = list.Find(name(static_cast<size_t>(i)));
-    texts.push_back(r ? r->value.ToText() : std::string());
-  }
-}
+// The order of the entries after the identity ones; the two tables follow.
+const P kProperties[] = {
+    {"MyTemp", &TConcreteConserve::MyTemp},
+    {"MyInterval", &TConcreteConserve::MyInterval},
+    {"MyTimes", &TConcreteConserve::MyTimes, true},
+    {"CalTime", &TConcreteConserve::CalTime},
+    {"MyTimes2", &TConcreteConserve::MyTimes2, true},
+    {"Dlsj", &TConcreteConserve::Dlsj},
+    {"Dlwd", &TConcreteConserve::Dlwd},
+};
 
 // A saved count asks for that many "0" elements beyond those already held.
 void AppendZeros(const IniFile& ini, const char* key, int32_t perRow,
                  std::vector<std::string>& texts) {
   std::string text = ini.ReadString(TConcreteConserve::kSection, key, "");
   if (text.empty()) return;
-  int32_t n = CheckedCount(ConvertNamed(key, [&] { return StrToInt(text); }), key);
+  const int32_t n = ConvertNamed(key, [&] { return GuardedRowCount(StrToInt(text)); });
   if (n > 0) texts.insert(texts.end(), static_cast<size_t>(n) * perRow, "0");
 }
 
@@ -64,29 +40,18 @@ void AppendZeros(const IniFile& ini, const char* key, int32_t perRow,
 
 bool TConcreteConserve::WriteToList() {
   TKxObj::WriteToList();
-  ValueList.Add("MyTemp", Variant(MyTemp));
-  ValueList.Add("MyInterval", Variant(MyInterval));
-  ValueList.Add("MyTimes", Variant(MyTimes));
-  ValueList.Add("CalTime", Variant(CalTime));
-  ValueList.Add("MyTimes2", Variant(MyTimes2));
-  ValueList.Add("Dlsj", Variant(Dlsj));
-  ValueList.Add("Dlwd", Variant(Dlwd));
-  AddTexts(ValueList, kReadingPrefix, slPjwd);
-  AddTexts(ValueList, kPeriodPrefix, slDlwdsj);
+  WriteProperties<TConcreteConserve>(ValueList, *this, kProperties);
+  WriteCells(ValueList, kReadingPrefix, slPjwd);
+  WriteCells(ValueList, kPeriodPrefix, slDlwdsj);
   return true;
 }
 
 bool TConcreteConserve::ReadFromList() {
   TKxObj::ReadFromList();
-  MyTemp = ReadEntry(ValueList, "MyTemp", &Variant::ToDouble);
-  MyInterval = ReadEntry(ValueList, "MyInterval", &Variant::ToDouble);
-  MyTimes = CheckedCount(ReadEntry(ValueList, "MyTimes", &Variant::ToInt), "MyTimes");
-  CalTime = ReadEntry(ValueList, "CalTime", &Variant::ToBool);
-  MyTimes2 = CheckedCount(ReadEntry(ValueList, "MyTimes2", &Variant::ToInt), "MyTimes2");
-  Dlsj = ReadEntry(ValueList, "Dlsj", &Variant::ToDouble);
-  Dlwd = ReadEntry(ValueList, "Dlwd", &Variant::ToDouble);
-  ReadTexts(ValueList, kReadingPrefix, MyTimes, slPjwd);
-  ReadTexts(ValueList, kPeriodPrefix, MyTimes2 > 0 ? 2 * MyTimes2 : 0, slDlwdsj);
+  ReadProperties<TConcreteConserve>(ValueList, *this, kProperties, {});
+  ReadCells(ValueList, kReadingPrefix, MyTimes > 0 ? static_cast<size_t>(MyTimes) : 0, slPjwd);
+  ReadCells(ValueList, kPeriodPrefix, MyTimes2 > 0 ? 2 * static_cast<size_t>(MyTimes2) : 0,
+            slDlwdsj);
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/KxItem.h"
+#include "model/Properties.h"
 
 namespace wcthrm {
 
@@ -18,7 +19,7 @@ class TConcreteConserve : public TKxItem {
   // Section of update.ini that holds the saved defaults of this kind.
   static constexpr const char* kSection = "ConcreteConserve information";
   // Largest count of readings or table rows accepted from a list or a file.
-  static constexpr int32_t kMaxCount = 10000;
+  static constexpr int32_t kMaxCount = kMaxRowCount;
 
   double MyTemp = 5;      // T3, temperature when forming is completed, ℃
   double MyInterval = 1;  // interval between two readings, h or d (shown, not calculated)

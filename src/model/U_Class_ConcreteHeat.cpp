@@ -2,6 +2,7 @@
 #include "model/U_Class_ConcreteHeat.h"
 
 #include "model/Defaults.h"
+#include "model/Properties.h"
 #include "support/Errors.h"
 #include "support/Gbk.h"
 
@@ -9,32 +10,24 @@ namespace wcthrm {
 
 namespace {
 
-// One property as it appears in the list and in update.ini: exactly one member is set.
-struct Field {
-  const char* name;
-  double TConcreteHeat::*number;
-  std::string TConcreteHeat::*text;
+using P = Property<TConcreteHeat>;
+
+// Declaration order is the order of the list entries and of the defaults keys.
+const P kProperties[] = {
+    {"Clbr", &TConcreteHeat::Clbr},       {"Clmi", &TConcreteHeat::Clmi},
+    {"Yll", &TConcreteHeat::Yll},         {"Jrqclwd", &TConcreteHeat::Jrqclwd},
+    {"Bjyxs", &TConcreteHeat::Bjyxs},     {"Jrhclwd", &TConcreteHeat::Jrhclwd},
+    {"Sjlyxs", &TConcreteHeat::Sjlyxs},   {"Jrfs", &TConcreteHeat::Jrfs},
+    {"Snbh", &TConcreteHeat::Snbh},       {"Wjqw", &TConcreteHeat::Wjqw},
+    {"Jrzgwd", &TConcreteHeat::Jrzgwd},   {"mw", &TConcreteHeat::mw},
+    {"mce", &TConcreteHeat::mce},         {"msa", &TConcreteHeat::msa},
+    {"mg", &TConcreteHeat::mg},           {"Tw", &TConcreteHeat::Tw},
+    {"Tce", &TConcreteHeat::Tce},         {"Tsa", &TConcreteHeat::Tsa},
+    {"Tg", &TConcreteHeat::Tg},           {"Cldrb", &TConcreteHeat::Cldrb},
+    {"Sdrjr", &TConcreteHeat::Sdrjr},     {"Szhsl", &TConcreteHeat::Szhsl},
+    {"Hsl", &TConcreteHeat::Hsl},         {"Bhwwd", &TConcreteHeat::Bhwwd},
+    {"Bhjpnwd", &TConcreteHeat::Bhjpnwd},
 };
-
-constexpr Field N(const char* name, double TConcreteHeat::*m) { return {name, m, nullptr}; }
-constexpr Field T(const char* name, std::string TConcreteHeat::*m) { return {name, nullptr, m}; }
-
-constexpr Field kFields[] = {
-    N("Clbr", &TConcreteHeat::Clbr),       N("Clmi", &TConcreteHeat::Clmi),
-    N("Yll", &TConcreteHeat::Yll),         N("Jrqclwd", &TConcreteHeat::Jrqclwd),
-    N("Bjyxs", &TConcreteHeat::Bjyxs),     N("Jrhclwd", &TConcreteHeat::Jrhclwd),
-    N("Sjlyxs", &TConcreteHeat::Sjlyxs),   T("Jrfs", &TConcreteHeat::Jrfs),
-    T("Snbh", &TConcreteHeat::Snbh),       N("Wjqw", &TConcreteHeat::Wjqw),
-    N("Jrzgwd", &TConcreteHeat::Jrzgwd),   T("mw", &TConcreteHeat::mw),
-    T("mce", &TConcreteHeat::mce),         T("msa", &TConcreteHeat::msa),
-    T("mg", &TConcreteHeat::mg),           T("Tw", &TConcreteHeat::Tw),
-    T("Tce", &TConcreteHeat::Tce),         T("Tsa", &TConcreteHeat::Tsa),
-    T("Tg", &TConcreteHeat::Tg),           N("Cldrb", &TConcreteHeat::Cldrb),
-    N("Sdrjr", &TConcreteHeat::Sdrjr),     N("Szhsl", &TConcreteHeat::Szhsl),
-    N("Hsl", &TConcreteHeat::Hsl),         N("Bhwwd", &TConcreteHeat::Bhwwd),
-    N("Bhjpnwd", &TConcreteHeat::Bhjpnwd),
-};
-
 
 }  // namespace
 
@@ -67,30 +60,14 @@ TConcreteHeat::TConcreteHeat()
 
 bool TConcreteHeat::WriteToList() {
   TKxObj::WriteToList();
-  for (const Field& f : kFields) {
-    if (f.number) {
-      ValueList.Add(f.name, Variant(this->*f.number));
-    } else {
-      ValueList.Add(f.name, Variant(this->*f.text));
-    }
-  }
+  WriteProperties<TConcreteHeat>(ValueList, *this, kProperties);
   return true;
 }
 
 bool TConcreteHeat::ReadFromList() {
   // Identity fields stay as they are. A failed conversion stops the read where it is and
   // keeps what was assigned before it.
-  return ReadStopping([this] {
-    for (const Field& f : kFields) {
-      Variant v;
-      ValueList.GetValue(f.name, v);
-      if (f.number) {
-        this->*f.number = ConvertNamed(f.name, [&] { return v.ToDouble(); });
-      } else {
-        this->*f.text = v.ToText();
-      }
-    }
-  });
+  return ReadStopping([this] { ReadProperties<TConcreteHeat>(ValueList, *this, kProperties, {}); });
 }
 
 void TConcreteHeat::LoadDefaultsFrom(const IniFile& ini) {

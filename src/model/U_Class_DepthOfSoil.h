@@ -9,6 +9,7 @@
 
 #include "support/IniFile.h"
 #include "model/KxItem.h"
+#include "model/Properties.h"
 
 namespace wcthrm {
 
@@ -16,7 +17,7 @@ class TDepthOfSoil : public TKxItem {
  public:
   static constexpr const char* kSection = "DepthOfSoil information";
   // Counts read from a list or a defaults file above this fail like an unconvertible value.
-  static constexpr int32_t kMaxCount = 10000;
+  static constexpr int32_t kMaxCount = kMaxRowCount;
 
   TDepthOfSoil();
   ~TDepthOfSoil() override;

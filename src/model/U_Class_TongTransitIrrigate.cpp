@@ -1,54 +1,38 @@
 #include "model/U_Class_TongTransitIrrigate.h"
 
 #include "model/Defaults.h"
+#include "model/Properties.h"
 #include "support/Errors.h"
 
 namespace wcthrm {
 
 namespace {
 
-// Visits the 14 properties in declaration order, which is also the order of the entries.
-template <class Item, class Visit>
-void ForEachProperty(Item& item, Visit&& visit) {
-  visit("Cjwd", item.Cjwd);
-  visit("Wdssxs", item.Wdssxs);
-  visit("Ysdjzdsj", item.Ysdjzdsj);
-  visit("Yzcs", item.Yzcs);
-  visit("Hjwd", item.Hjwd);
-  visit("cf", item.cf);
-  visit("cs", item.cs);
-  visit("mf", item.mf);
-  visit("ms", item.ms);
-  visit("Tf", item.Tf);
-  visit("Ts", item.Ts);
-  visit("Wendu", item.Wendu);
-  visit("Zhiliang", item.Zhiliang);
-  visit("Hntbrr", item.Hntbrr);
-}
+using P = Property<TTongTransitIrrigate>;
 
-void Assign(double& target, const Variant& v) { target = v.ToDouble(); }
-void Assign(int32_t& target, const Variant& v) { target = v.ToInt(); }
-void Assign(std::string& target, const Variant& v) { target = v.ToText(); }
-
+// Declaration order, which is also the order of the entries.
+const P kProperties[] = {
+    {"Cjwd", &TTongTransitIrrigate::Cjwd},         {"Wdssxs", &TTongTransitIrrigate::Wdssxs},
+    {"Ysdjzdsj", &TTongTransitIrrigate::Ysdjzdsj}, {"Yzcs", &TTongTransitIrrigate::Yzcs},
+    {"Hjwd", &TTongTransitIrrigate::Hjwd},         {"cf", &TTongTransitIrrigate::cf},
+    {"cs", &TTongTransitIrrigate::cs},             {"mf", &TTongTransitIrrigate::mf},
+    {"ms", &TTongTransitIrrigate::ms},             {"Tf", &TTongTransitIrrigate::Tf},
+    {"Ts", &TTongTransitIrrigate::Ts},             {"Wendu", &TTongTransitIrrigate::Wendu},
+    {"Zhiliang", &TTongTransitIrrigate::Zhiliang}, {"Hntbrr", &TTongTransitIrrigate::Hntbrr},
+};
 
 }  // namespace
 
 bool TTongTransitIrrigate::WriteToList() {
   TKxObj::WriteToList();
-  ForEachProperty(
-      *this, [this](const char* name, const auto& value) { ValueList.Add(name, Variant(value)); });
+  WriteProperties<TTongTransitIrrigate>(ValueList, *this, kProperties);
   return true;
 }
 
 bool TTongTransitIrrigate::ReadFromList() {
   // One guard for the whole read: the first failed conversion ends it, what was read stays.
-  return ReadStopping([this] {
-    ForEachProperty(*this, [this](const char* name, auto& value) {
-      Variant v;
-      ValueList.GetValue(name, v);
-      ConvertNamed(name, [&] { Assign(value, v); });
-    });
-  });
+  return ReadStopping(
+      [this] { ReadProperties<TTongTransitIrrigate>(ValueList, *this, kProperties, {}); });
 }
 
 void TTongTransitIrrigate::LoadDefaultsFrom(const IniFile& ini) {
