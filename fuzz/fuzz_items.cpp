@@ -3,10 +3,12 @@
 // form state loads the item, checks and books every tab, and stores into a fresh item once
 // the checks of "保存默认值" pass.
 //
+// The list is filled through the host interface and its lookups are checked against their rule.
+//
 // Input: the first byte picks the kind (ItemKind order, byte % 4); then one entry per line,
 // at most kMaxEntries, "NAME" alone for an empty value or "NAME<op>VALUE" with op
-//   '=' text   '#' int32 (strtoll, wrapped)   '%' double (strtod: nan, inf, hex)   '?' bool
-//   (true when VALUE starts with 1, T or t).
+//   '=' text   '#' int32 (strtoull, wrapped)   '%' double (strtod: nan, inf, hex)   '?' bool
+//   (true when VALUE starts with 1, T or t)   '!' the tag VALUE (unknown ones too), no payload.
 // NAME is taken as written, except "$N", the kind's N-th own entry name (modulo), and
 // "@N.M", cell M of the kind's N-th table (slPjwd3), so mutations keep reaching real names.
 #include <algorithm>
@@ -20,12 +22,13 @@
 #include <string_view>
 #include <vector>
 
+#include "FuzzCheck.h"
 #include "calc/ConcreteConserveForm.h"
 #include "calc/ConcreteHeatForm.h"
 #include "calc/DepthOfSoilForm.h"
-#include "FuzzCheck.h"
 #include "calc/TongTransitIrrigateForm.h"
 #include "model/uBaseClass.h"
+#include "support/CrashReporter.h"
 
 namespace {
 
@@ -105,37 +108,93 @@ std::string NameOf(std::string_view spelled, const KindNames& names) {
   return std::string(spelled);
 }
 
-Variant ValueOf(char op, std::string_view text) {
+// One entry as a host hands it over: a zero-terminated name and a tagged value.
+struct HostEntry {
+  std::string name;  // cut at its first zero byte, as a C string ends there
+  KxValue value{};
+  std::string text;  // what value.asText points at, for a text
+  bool hasText = false;
+};
+
+HostEntry EntryOf(std::string name, char op, std::string_view text) {
+  HostEntry e;
+  e.name = name.substr(0, name.find('\0'));
   const std::string value(text);
   switch (op) {
     case '=':
-      return Variant(value);
+      e.value.tag = KX_VT_TEXT;
+      e.text = value.substr(0, value.find('\0'));
+      e.hasText = true;
+      break;
     case '#':
-      return Variant(static_cast<int32_t>(static_cast<uint32_t>(
-          std::strtoull(value.c_str(), nullptr, 10))));  // wraps, as a host's 32-bit field would
+      e.value.tag = KX_VT_INT32;  // wraps, as a host's 32-bit field would
+      e.value.asInt32 =
+          static_cast<int32_t>(static_cast<uint32_t>(std::strtoull(value.c_str(), nullptr, 10)));
+      break;
     case '%':
-      return Variant(std::strtod(value.c_str(), nullptr));
+      e.value.tag = KX_VT_DOUBLE;
+      e.value.asDouble = std::strtod(value.c_str(), nullptr);
+      break;
     case '?':
-      return Variant(!value.empty() && (value[0] == '1' || value[0] == 'T' || value[0] == 't'));
+      e.value.tag = KX_VT_BOOL;
+      e.value.asBool = !value.empty() && (value[0] == '1' || value[0] == 'T' || value[0] == 't');
+      break;
+    case '!':  // any tag, unknown ones included, over a zero payload (a null text)
+      e.value.tag = static_cast<uint16_t>(std::strtoul(value.c_str(), nullptr, 0));
+      break;
     default:
-      return Variant();
+      e.value.tag = KX_VT_EMPTY;
   }
+  return e;
 }
 
-void Fill(TMyList& list, std::string_view lines, const KindNames& names) {
+std::vector<HostEntry> EntriesOf(std::string_view lines, const KindNames& names) {
+  std::vector<HostEntry> entries;
   size_t pos = 0;
-  for (size_t n = 0; n < kMaxEntries && pos < lines.size(); ++n) {
+  while (entries.size() < kMaxEntries && pos < lines.size()) {
     const size_t nl = lines.find('\n', pos);
     std::string_view line =
         lines.substr(pos, nl == std::string_view::npos ? std::string_view::npos : nl - pos);
     pos = nl == std::string_view::npos ? lines.size() : nl + 1;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    const size_t op = line.find_first_of("=#%?");
+    const size_t op = line.find_first_of("=#%?!");
     if (op == std::string_view::npos) {
-      list.Add(NameOf(line, names), Variant());
+      entries.push_back(EntryOf(NameOf(line, names), 0, {}));
     } else {
-      list.Add(NameOf(line.substr(0, op), names), ValueOf(line[op], line.substr(op + 1)));
+      entries.push_back(EntryOf(NameOf(line.substr(0, op), names), line[op], line.substr(op + 1)));
     }
+  }
+  return entries;
+}
+
+KxValue HostValue(const HostEntry& e) {
+  KxValue v = e.value;
+  if (e.hasText) v.asText = e.text.c_str();
+  return v;
+}
+
+// Through the host interface, as a host restores a node's list.
+void Fill(TMyList& list, const std::vector<HostEntry>& entries) {
+  IKxValueList* host = list.Interface();
+  for (const HostEntry& e : entries) {
+    const KxValue v = HostValue(e);
+    host->Add(e.name.c_str(), &v);
+  }
+}
+
+// The value the list must hold for what the host added: an unknown tag is empty.
+Variant Expected(const HostEntry& e) {
+  switch (e.value.tag) {
+    case KX_VT_INT32:
+      return Variant(e.value.asInt32);
+    case KX_VT_DOUBLE:
+      return Variant(e.value.asDouble);
+    case KX_VT_BOOL:
+      return Variant(e.value.asBool != 0);
+    case KX_VT_TEXT:
+      return Variant(e.hasText ? e.text : std::string());
+    default:
+      return Variant();
   }
 }
 
@@ -186,6 +245,87 @@ std::string Difference(const TMyList& a, const TMyList& b) {
     return std::to_string(a.Count()) + " entries became " + std::to_string(b.Count());
   }
   return {};
+}
+
+// The list's lookups against a plain reading of its rule: names cut to 255 bytes, bytes <= 32
+// trimmed from both ends, a-z folded byte for byte, and the last entry of a name wins.
+FUZZ_UNTRACED std::string RefKey(std::string_view name) {
+  name = name.substr(0, TMyList::kMaxName);
+  while (!name.empty() && static_cast<unsigned char>(name.front()) <= 32) name.remove_prefix(1);
+  while (!name.empty() && static_cast<unsigned char>(name.back()) <= 32) name.remove_suffix(1);
+  std::string key(name);
+  for (char& c : key)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  return key;
+}
+
+FUZZ_UNTRACED std::string Respelled(std::string_view name, size_t seed) {
+  std::string out(name);
+  for (size_t i = 0; i < out.size(); ++i) {
+    const char c = out[i];
+    if (((seed + i) % 3 == 0) && ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')))
+      out[i] = static_cast<char>(c ^ 0x20);
+  }
+  return seed % 2 ? " \t" + out + "\x01" : out;
+}
+
+template <class What>
+void CheckList(TMyList& list, const std::vector<HostEntry>& entries, const What& what) {
+  IKxValueList* host = list.Interface();
+  FUZZ_CHECK(host->Count() == static_cast<int32_t>(entries.size()),
+             what() + " holds " + std::to_string(host->Count()) + " entries");
+  std::vector<std::string> keys;
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const int32_t pos = static_cast<int32_t>(i);
+    const std::string name = entries[i].name.substr(0, TMyList::kMaxName);
+    const char* stored = host->NameAt(pos);
+    FUZZ_CHECK(stored && name == stored, what() + " entry " + std::to_string(i) + " is named " +
+                                             Escaped(stored ? stored : ""));
+    KxValue got{};
+    FUZZ_CHECK(host->ValueAt(pos, &got) == 1,
+               what() + " ValueAt(" + std::to_string(i) + ") failed");
+    const Variant want = Expected(entries[i]);
+    FUZZ_CHECK(SameValue(list.EntryAt(pos).value, want),
+               what() + " entry " + std::to_string(i) + " holds " + Shown(list.EntryAt(pos).value) +
+                   ", the host added " + Shown(want));
+    const bool sameTag = got.tag == (want.kind() == Variant::Kind::Empty    ? KX_VT_EMPTY
+                                     : want.kind() == Variant::Kind::Int    ? KX_VT_INT32
+                                     : want.kind() == Variant::Kind::Double ? KX_VT_DOUBLE
+                                     : want.kind() == Variant::Kind::Bool   ? KX_VT_BOOL
+                                                                            : KX_VT_TEXT);
+    FUZZ_CHECK(sameTag && (got.tag != KX_VT_TEXT || want.TextView() == got.asText) &&
+                   (got.tag != KX_VT_BOOL || got.asBool == (want.ToBool() ? 1 : 0)),
+               what() + " ValueAt(" + std::to_string(i) + ") hands out tag " +
+                   std::to_string(got.tag) + " for " + Shown(want));
+    keys.push_back(RefKey(name));
+  }
+  for (size_t i = 0; i < entries.size(); ++i) {
+    for (size_t variant = 0; variant < 3; ++variant) {
+      const std::string query =
+          variant == 0 ? entries[i].name : Respelled(entries[i].name, i + variant);
+      const std::string key = RefKey(query);
+      int last = -1;
+      for (size_t j = 0; j < keys.size(); ++j)
+        if (keys[j] == key) last = static_cast<int>(j);
+      const wcthrm::TMyrecord* found = list.Find(query);
+      FUZZ_CHECK(found == (last < 0 ? nullptr : &list.EntryAt(last)),
+                 what() + " Find(" + Escaped(query) + ") gave " +
+                     (found ? Shown(found->value) : "none") + ", the last entry of that name is " +
+                     std::to_string(last));
+      KxValue got{};
+      FUZZ_CHECK(host->Find(query.c_str(), &got) == (last < 0 ? 0 : 1),
+                 what() + " the host's Find(" + Escaped(query) + ") disagrees");
+    }
+  }
+}
+
+// Any exception inside a guarded host call is reported, never thrown: here it is a finding.
+void TrapOnCrashReports() {
+  static const int listener =
+      wcthrm::CrashReporter::Instance().AddListener([](const wcthrm::CrashReport& report) {
+        Fail("a guarded host call reported " + Escaped(report.message));
+      });
+  (void)listener;
 }
 
 // A book line must never show a number that is none.
@@ -317,14 +457,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const KindNames& names = NamesOf(kind);
   const std::string_view lines(reinterpret_cast<const char*>(data + 1), size - 1);
 
+  TrapOnCrashReports();
+  const std::vector<HostEntry> entries = EntriesOf(lines, names);
   std::unique_ptr<TKxObj> item = wcthrm::MakeItem(kind);
-  Fill(item->ValueList, lines, names);
+  Fill(item->ValueList, entries);
   // Described only for a finding, from the input again: the item rewrites its list.
   auto what = [&] {
     TMyList input;
-    Fill(input, lines, names);
+    Fill(input, entries);
     return std::string(kKindNames[static_cast<size_t>(kind)]) + " read from" + Shown(input) + "\n ";
   };
+  CheckList(item->ValueList, entries, what);
   bool read = false;
   wcthrm::fuzz::OnlyConversionError([&] { return what() + " ReadFromList"; },
                                     [&] { read = item->ReadFromList(); });
