@@ -118,6 +118,7 @@ struct HostEntry {
 
 HostEntry EntryOf(std::string name, char op, std::string_view text) {
   HostEntry e;
+  std::memset(&e.value, 0, sizeof e.value);  // `{}` zeroes only the union's first member
   e.name = name.substr(0, name.find('\0'));
   const std::string value(text);
   switch (op) {
