@@ -35,6 +35,35 @@ long DecimalExponent(std::string_view body) {
   return 0;
 }
 
+// digits (the significant digits of a value whose first digit stands for 10^exponent) cut to
+// keep digits, rounded half away from zero; a carry may add a digit in front.
+void RoundDigits(std::string& digits, int& exponent, int keep) {
+  if (keep < 0) {
+    digits = "0";
+    exponent = 0;
+    return;
+  }
+  if (static_cast<int>(digits.size()) > keep) {
+    const bool up = digits[static_cast<size_t>(keep)] >= '5';
+    digits.resize(static_cast<size_t>(keep));
+    if (up) {
+      int i = keep - 1;
+      while (i >= 0 && digits[static_cast<size_t>(i)] == '9')
+        digits[static_cast<size_t>(i--)] = '0';
+      if (i >= 0) {
+        ++digits[static_cast<size_t>(i)];
+      } else {
+        digits.insert(digits.begin(), '1');
+        ++exponent;
+      }
+    }
+  }
+  if (digits.empty()) {
+    digits = "0";
+    exponent = 0;
+  }
+}
+
 }  // namespace
 
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
@@ -201,6 +230,50 @@ std::optional<int32_t> ParseInt(std::string_view text) {
 int32_t StrToInt(std::string_view text) {
   if (auto v = ParseInt(text)) return *v;
   throw ConversionError(MessageText(text), "is not an integer", "is not a valid integer value");
+}
+
+std::string FixedText(double value, int decimals, int wholeDigits) {
+  if (!std::isfinite(value)) throw ConversionError("not a finite number");
+  char buf[64];
+  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
+  std::string s(buf, end);
+  const bool negative = s[0] == '-';
+  if (negative) s.erase(0, 1);
+  const size_t ePos = s.find('e');
+  const int exponent0 = value == 0 ? 0 : std::stoi(s.substr(ePos + 1));
+  const std::string digits0 =
+      value == 0 ? "0" : s.substr(0, 1) + (ePos > 2 ? s.substr(2, ePos - 2) : std::string());
+
+  std::string digits = digits0;
+  int exponent = exponent0;
+  RoundDigits(digits, exponent, exponent + 1 + decimals);
+  const bool scientific = exponent + 1 > wholeDigits;
+  if (scientific) {
+    digits = digits0;
+    exponent = exponent0;
+    RoundDigits(digits, exponent, wholeDigits);
+  }
+  const bool zero = digits.find_first_not_of('0') == std::string::npos;
+  std::string out = negative && !zero ? "-" : "";
+  if (scientific) {
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    out += digits.substr(0, 1);
+    if (digits.size() > 1) out += "." + digits.substr(1);
+    out += "E" + std::to_string(exponent);
+    return out;
+  }
+  // digits hold the value's digits from 10^exponent downwards.
+  std::string whole, fraction;
+  for (int p = std::max(exponent, 0); p >= -decimals; --p) {
+    const int index = exponent - p;
+    const char d = index >= 0 && index < static_cast<int>(digits.size())
+                       ? digits[static_cast<size_t>(index)]
+                       : '0';
+    (p >= 0 ? whole : fraction) += d;
+  }
+  out += whole;
+  if (decimals > 0) out += "." + fraction;
+  return out;
 }
 
 }  // namespace wcthrm

@@ -19,6 +19,12 @@ std::string NumberText(double value);
 // Throws RangeError when n lies outside -37..37.
 std::string RoundToStr(int n, double value);
 
+// value in fixed notation with exactly `decimals` decimals, rounded half away from zero; when
+// the whole part needs more than `wholeDigits` digits, "d.dddE±x" with that many significant
+// digits instead (how the numeric edit writes a number). Throws ConversionError for a value
+// that is not finite.
+std::string FixedText(double value, int decimals, int wholeDigits);
+
 // The decimal digits of value, with "-" when negative.
 std::string IntToText(int32_t value);
 

@@ -10,6 +10,7 @@
 #include <limits>
 #include <string>
 
+#include "calc/EditSpec.h"
 #include "support/Errors.h"
 #include "ui/Guarded.h"
 #include "ui/MessageService.h"
@@ -34,82 +35,6 @@ std::string Std(const QString& text) { return text.toStdString(); }
 
 double ParseReal(const QString& text) { return StrToFloat(Std(text)); }
 
-// digits (the significant digits of a value whose first digit stands for 10^exponent) cut to
-// keep digits, rounded half away from zero; a carry may add a digit in front.
-void RoundDigits(std::string& digits, int& exponent, int keep) {
-  if (keep < 0) {
-    digits = "0";
-    exponent = 0;
-    return;
-  }
-  if (static_cast<int>(digits.size()) > keep) {
-    const bool up = digits[static_cast<size_t>(keep)] >= '5';
-    digits.resize(static_cast<size_t>(keep));
-    if (up) {
-      int i = keep - 1;
-      while (i >= 0 && digits[static_cast<size_t>(i)] == '9')
-        digits[static_cast<size_t>(i--)] = '0';
-      if (i >= 0) {
-        ++digits[static_cast<size_t>(i)];
-      } else {
-        digits.insert(digits.begin(), '1');
-        ++exponent;
-      }
-    }
-  }
-  if (digits.empty()) {
-    digits = "0";
-    exponent = 0;
-  }
-}
-
-// value in fixed notation with exactly `decimals` decimals, rounded half away from zero; when
-// the whole part needs more than `wholeDigits` digits, "d.dddE±x" with that many significant
-// digits instead.
-QString FixedText(double value, int decimals, int wholeDigits) {
-  if (!std::isfinite(value)) throw ConversionError("not a finite number");
-  char buf[64];
-  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
-  std::string s(buf, end);
-  const bool negative = s[0] == '-';
-  if (negative) s.erase(0, 1);
-  const size_t ePos = s.find('e');
-  const int exponent0 = value == 0 ? 0 : std::stoi(s.substr(ePos + 1));
-  const std::string digits0 =
-      value == 0 ? "0" : s.substr(0, 1) + (ePos > 2 ? s.substr(2, ePos - 2) : std::string());
-
-  std::string digits = digits0;
-  int exponent = exponent0;
-  RoundDigits(digits, exponent, exponent + 1 + decimals);
-  const bool scientific = exponent + 1 > wholeDigits;
-  if (scientific) {
-    digits = digits0;
-    exponent = exponent0;
-    RoundDigits(digits, exponent, wholeDigits);
-  }
-  const bool zero = digits.find_first_not_of('0') == std::string::npos;
-  std::string out = negative && !zero ? "-" : "";
-  if (scientific) {
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-    out += digits.substr(0, 1);
-    if (digits.size() > 1) out += "." + digits.substr(1);
-    out += "E" + std::to_string(exponent);
-    return QString::fromStdString(out);
-  }
-  // digits hold the value's digits from 10^exponent downwards.
-  std::string whole, fraction;
-  for (int p = std::max(exponent, 0); p >= -decimals; --p) {
-    const int index = exponent - p;
-    const char d = index >= 0 && index < static_cast<int>(digits.size())
-                       ? digits[static_cast<size_t>(index)]
-                       : '0';
-    (p >= 0 ? whole : fraction) += d;
-  }
-  out += whole;
-  if (decimals > 0) out += "." + fraction;
-  return QString::fromStdString(out);
-}
-
 // value rounded to n decimals as RoundToStr does it, as a number.
 double RoundedTo(int n, double value) { return StrToFloat(RoundToStr(n, value)); }
 
@@ -117,22 +42,6 @@ int64_t Truncated(double value) {
   if (!(std::fabs(value) < 9.2e18)) throw RangeError("bound out of the integer range");
   return static_cast<int64_t>(value);
 }
-
-struct RangeMessages {
-  const char* real;
-  const char* whole;
-};
-
-// [includeLower][includeUpper]
-const RangeMessages kRangeMessages[2][2] = {
-    {{"请输入 %1 (不包含) 到 %2 (不包含) 之间的实数！",
-      "请输入 %1 (不包含) 到 %2 (不包含) 之间的整数！"},
-     {"请输入 %1 (不包含) 到 %2 (包含) 之间的实数！",
-      "请输入 %1 (不包含) 到 %2 (包含) 之间的整数！"}},
-    {{"请输入 %1 (包含) 到 %2 (不包含) 之间的实数！",
-      "请输入 %1 (包含) 到 %2 (不包含) 之间的整数，包含最小值，不包含最大值！"},
-     {"请输入 %1 (包含) 到 %2 (包含) 之间的实数！", "请输入 %1 (包含) 到 %2 (包含) 之间的整数！"}},
-};
 
 // Limits what the user adds, never what the program sets: QLineEdit's own maximum length
 // would also cut a longer text set by the program, and would keep the user from shortening it.
@@ -309,37 +218,32 @@ void TKxEdit::ExitCheckSteps() {
   if (t.isEmpty() || t == u"." || (!CanNegative && t == u"-"))
     setText(real ? QStringLiteral("0.0") : QStringLiteral("0"));
 
-  if (real && FormatNumPoint) setText(FixedText(ParseReal(text()), mydec_, 9));
+  if (real && FormatNumPoint) setText(QString::fromStdString(FixedText(ParseReal(text()), mydec_, 9)));
 
   if (MinValue == MaxValue) return;
   checkFailed_ = false;
   bool above = false, below = false;
-  QString loText, hiText;
   if (real) {
     const double v = RoundedTo(mydec_, ParseReal(text()));
     const double lo = RoundedTo(mydec_, MinValue), hi = RoundedTo(mydec_, MaxValue);
     above = IncludeUpperLimitValue ? v > hi : v >= hi;
     below = SetMaxValue && IncludeLowerLimitValue ? v < lo : v <= lo;
-    loText = QString::fromStdString(NumberText(lo));
-    hiText = QString::fromStdString(NumberText(hi));
   } else {
     const int64_t v = StrToInt(Std(text()));
     const int64_t lo = Truncated(MinValue), hi = Truncated(MaxValue);
     above = IncludeUpperLimitValue ? v > hi : v >= hi;
     below = SetMaxValue && IncludeLowerLimitValue ? v < lo : v <= lo;
-    loText = FixedText(MinValue, 0, 8);
-    hiText = FixedText(MaxValue, 0, 8);
   }
 
   QString message;
-  if (!SetMaxValue) {
-    if (below)
-      message = (real ? QStringLiteral("请输入大于 %1 的实数！")
-                      : QStringLiteral("请输入大于 %1 的整数！"))
-                    .arg(loText);
-  } else if (above || below) {
-    const RangeMessages& row = kRangeMessages[IncludeLowerLimitValue][IncludeUpperLimitValue];
-    message = QString::fromUtf8(real ? row.real : row.whole).arg(loText, hiText);
+  if ((!SetMaxValue && below) || (SetMaxValue && (above || below))) {
+    calc::EditSettings settings;
+    settings.lower = {MinValue, IncludeLowerLimitValue};
+    settings.upper = {MaxValue, IncludeUpperLimitValue};
+    settings.integer = !real;
+    settings.decimals = mydec_;
+    settings.upperApplies = SetMaxValue;
+    message = QString::fromStdString(calc::RangeMessage(settings));
   }
   if (message.isEmpty()) return;
 

@@ -1,0 +1,58 @@
+// One description per numeric edit: its object name, its field in the form state, its tab and
+// the settings its dialog gives the edit (bounds and ends, whole or real, minus sign,
+// decimals). The check of "计算" and the edit's own exit check both read it, and both say
+// the same range message, built here from the bounds.
+#pragma once
+
+#include <string>
+
+#include "calc/FormCommon.h"
+
+namespace wcthrm::calc {
+
+struct EditSettings {
+  Bound lower{0, true};       // MinValue, IncludeLowerLimitValue
+  Bound upper{0, true};       // MaxValue, IncludeUpperLimitValue
+  bool integer = false;       // EditType EditInt, else EditFloat
+  bool negative = false;      // CanNegative: a minus sign may be typed
+  int decimals = 2;           // Mydec
+  bool formatted = false;     // FormatNumPoint: rewritten with `decimals` decimals on leaving
+  bool upperApplies = true;   // SetMaxValue
+  int maxLength = 8;
+};
+
+// The message of a value outside the settings' range, with the bounds written as the edit
+// writes them: "请输入 0 (不包含) 到 10 (包含) 之间的实数！".
+std::string RangeMessage(const EditSettings& settings);
+
+template <class Form>
+struct EditSpec {
+  const char* control;      // object name, which is also the name of the form's field
+  std::string Form::*text;  // the edit's text in the form state
+  int tab;                  // the page that holds the edit
+  EditSettings settings;
+};
+
+// The edit's check as "计算" runs it: empty, no number, below, above; the fault names the
+// edit and carries its range message.
+template <class Form>
+CheckResult CheckEdit(const Form& form, const EditSpec<Form>& edit) {
+  return CheckEdit(edit.control, form.*edit.text, edit.settings.lower, edit.settings.upper,
+                   RangeMessage(edit.settings));
+}
+
+// The first failing edit of tab among edits, in their order.
+template <class Form, class Edits>
+CheckResult CheckTabEdits(const Form& form, const Edits& edits, int tab) {
+  for (const EditSpec<Form>& e : edits) {
+    if (e.tab != tab) continue;
+    if (CheckResult fault = CheckEdit(form, e)) return fault;
+  }
+  return std::nullopt;
+}
+
+// Throws RangeError unless 0 <= tab < tabs: a form has no other tabs, and asking for one is a
+// fault of the caller, never an empty check or book.
+void RequireTab(int tab, int tabs, const char* kind);
+
+}  // namespace wcthrm::calc
