@@ -56,9 +56,8 @@ for seeds in fuzz/seeds/*/; do
   status=$?
   elapsed=$((SECONDS - start))
   execs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$')
-  cov=$(grep -oE 'cov: [0-9]+ ft: [0-9]+' "$log" | tail -n 1)
-  printf '%-14s %9s executions in %4ss, %s, corpus %s files\n' "$target" "${execs:-?}" \
-    "$elapsed" "${cov:-cov: ?}" "$(ls "$corpus" | wc -l)"
+  cov=$(grep -oE 'cov: [0-9]+ ft: [0-9]+ corp: [0-9]+/[0-9]+[bKM]b?' "$log" | tail -n 1)
+  printf '%-14s %9s executions in %4ss, %s\n' "$target" "${execs:-?}" "$elapsed" "${cov:-cov: ?}"
   if [ "$status" -ne 0 ]; then
     echo "  FOUND (exit $status): $(what_broke "$log")"
     grep -m1 -o "Test unit written to .*" "$log" | sed 's/^/  /'
