@@ -69,19 +69,34 @@ std::string Convert(const char* to, const char* from, std::string_view in,
 
 namespace {
 
+// Well-formed UTF-8 only: no over-long forms, no surrogates, nothing above U+10FFFF. A
+// looser test would take many GBK texts for UTF-8 (来 is C0 B4) and pass them on raw.
 bool IsUtf8(std::string_view s) {
   size_t i = 0;
   while (i < s.size()) {
     const unsigned char c = static_cast<unsigned char>(s[i]);
     size_t trail;
-    if (c < 0x80) trail = 0;
-    else if ((c & 0xE0) == 0xC0) trail = 1;
-    else if ((c & 0xF0) == 0xE0) trail = 2;
-    else if ((c & 0xF8) == 0xF0) trail = 3;
-    else return false;
-    if (i + trail >= s.size() && trail > 0) return false;
+    unsigned char lo = 0x80, hi = 0xBF;  // the range of the first trail byte
+    if (c < 0x80) {
+      ++i;
+      continue;
+    } else if (c >= 0xC2 && c <= 0xDF) {
+      trail = 1;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+      trail = 2;
+      if (c == 0xE0) lo = 0xA0;
+      if (c == 0xED) hi = 0x9F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+      trail = 3;
+      if (c == 0xF0) lo = 0x90;
+      if (c == 0xF4) hi = 0x8F;
+    } else {
+      return false;
+    }
+    if (s.size() - i <= trail) return false;
     for (size_t k = 1; k <= trail; ++k) {
-      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+      const unsigned char t = static_cast<unsigned char>(s[i + k]);
+      if (k == 1 ? (t < lo || t > hi) : (t & 0xC0) != 0x80) return false;
     }
     i += trail + 1;
   }
