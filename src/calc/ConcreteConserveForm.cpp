@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "support/Gbk.h"
 #include "support/NumberText.h"
@@ -18,19 +19,13 @@ constexpr int kMaxRows = 100;
 constexpr int kDesignRows = 2;
 
 Table DesignTable(std::vector<std::string> headers) {
-  Table table;
-  const size_t cols = headers.size();
-  table.cells.push_back(std::move(headers));
-  table.cells.resize(1 + kDesignRows, std::vector<std::string>(cols));
+  Table table = Table::Sized(static_cast<int>(headers.size()), 1 + kDesignRows);
+  table.cells.front() = std::move(headers);
   return table;
 }
 
 void Renumber(Table& table) {
   for (int row = 1; row < table.RowCount(); ++row) table.SetCell(0, row, IntToText(row));
-}
-
-int ColCount(const Table& table) {
-  return table.cells.empty() ? 0 : static_cast<int>(table.cells.front().size());
 }
 
 // Keeps the selection on existing data rows after rows went away.
@@ -43,7 +38,7 @@ void ClampSelection(Table& table) {
 
 // The one data row that always stays, reset to its starting texts.
 void ResetToOneRow(Table& table) {
-  const int cols = std::max(ColCount(table), 2);
+  const int cols = std::max(table.ColCount(), 2);
   if (table.cells.empty()) table.cells.emplace_back(static_cast<size_t>(cols));
   table.cells.resize(2, std::vector<std::string>(static_cast<size_t>(cols)));
   table.SetCell(0, 1, "1");
@@ -59,21 +54,8 @@ double EditNumber(const std::string& text) { return StrToFloat(ToGbk(text)); }
 
 }  // namespace
 
-const std::string& Table::Cell(int col, int row) const {
-  static const std::string empty;
-  if (row < 0 || row >= RowCount() || col < 0) return empty;
-  const auto& r = cells[static_cast<size_t>(row)];
-  return col < static_cast<int>(r.size()) ? r[static_cast<size_t>(col)] : empty;
-}
-
-void Table::SetCell(int col, int row, std::string text) {
-  if (row < 0 || row >= RowCount() || col < 0) return;
-  auto& r = cells[static_cast<size_t>(row)];
-  if (col < static_cast<int>(r.size())) r[static_cast<size_t>(col)] = std::move(text);
-}
-
 void AddTableRow(Table& table) {
-  table.cells.emplace_back(static_cast<size_t>(ColCount(table)));
+  table.cells.emplace_back(static_cast<size_t>(table.ColCount()));
   table.SetCell(0, table.RowCount() - 1, IntToText(table.RowCount() - 1));
 }
 

@@ -5,9 +5,9 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "calc/FormCommon.h"
+#include "calc/Table.h"
 #include "model/U_Class_ConcreteConserve.h"
 
 namespace wcthrm::calc::concreteconserve {
@@ -15,31 +15,6 @@ namespace wcthrm::calc::concreteconserve {
 inline constexpr int kTabCount = 2;
 inline constexpr int kTabAverageTemp = 0;  // tsAverageTemp: mean temperature
 inline constexpr int kTabTimeTemp = 1;     // tsTimeTemp: equivalent time or temperature
-
-// A grid selection in grid coordinates (the fixed row and column are 0).
-struct CellRange {
-  int left = 1;
-  int top = 1;
-  int right = 1;
-  int bottom = 1;
-  bool operator==(const CellRange&) const = default;
-};
-
-// One input table as its grid holds it. cells[row][col], the grid's own numbering: row 0 is
-// the fixed header row, column 0 the fixed row-number column, data rows are 1 … RowCount()-1.
-struct Table {
-  std::vector<std::vector<std::string>> cells;
-  CellRange selection;
-
-  int RowCount() const { return static_cast<int>(cells.size()); }
-  int DataRows() const { return RowCount() > 0 ? RowCount() - 1 : 0; }
-  // Grid order (col, row); a cell outside the grid reads as an empty text.
-  const std::string& Cell(int col, int row) const;
-  // Ignored outside the grid.
-  void SetCell(int col, int row, std::string text);
-
-  bool operator==(const Table&) const = default;
-};
 
 // What the dialog's controls hold, each field named after its control.
 struct Form {
