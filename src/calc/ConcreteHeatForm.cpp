@@ -58,10 +58,9 @@ CheckResult CheckTabEdits(const Form& form, int tab) {
 CheckResult CheckBlendTable(const Form& form) {
   for (int r = 1; r <= 2; ++r) {
     for (int c = 1; c <= 4; ++c) {
-      auto fault = r == 1 ? CheckCell(kGridName, c, r, form.grid.at(c).at(r), Incl(0), Incl(5000),
-                                      kMassMessage)
-                          : CheckCell(kGridName, c, r, form.grid.at(c).at(r), Incl(-50), Incl(100),
-                                      kTempMessage);
+      const std::string& text = form.AdvStringGrid1.At(c, r);
+      auto fault = r == 1 ? CheckCell(kGridName, c, r, text, Incl(0), Incl(5000), kMassMessage)
+                          : CheckCell(kGridName, c, r, text, Incl(-50), Incl(100), kTempMessage);
       if (fault) return fault;
     }
   }
@@ -115,12 +114,12 @@ Form Load(const TConcreteHeat& item) {
   form.cbJrfs = ComboIndexOf(FromGbk(item.Jrfs), kJrfsItems);
   form.cbSnbh = ComboIndexOf(FromGbk(item.Snbh), kSnbhItems);
   for (int r = 1; r <= 2; ++r) {
-    for (int c = 1; c <= 4; ++c) form.grid[c][r] = FromGbk(item.*CellProperty(c, r));
+    for (int c = 1; c <= 4; ++c) form.AdvStringGrid1.At(c, r) = FromGbk(item.*CellProperty(c, r));
   }
   const char* const columns[] = {"水", "水泥", "砂子", "石子"};
-  for (int c = 1; c <= 4; ++c) form.grid[c][0] = columns[c - 1];
-  form.grid[0][1] = "材料用量（kg）";
-  form.grid[0][2] = "材料温度（℃）";
+  for (int c = 1; c <= 4; ++c) form.AdvStringGrid1.At(c, 0) = columns[c - 1];
+  form.AdvStringGrid1.At(0, 1) = "材料用量（kg）";
+  form.AdvStringGrid1.At(0, 2) = "材料温度（℃）";
   // Showing the dialog always starts on the first tab with the "蓄热法" picture, whatever
   // method is selected.
   form.activeTab = 0;
@@ -133,7 +132,7 @@ void Store(const Form& form, TConcreteHeat& item) {
   item.Jrfs = ToGbk(ComboText(form.cbJrfs, kJrfsItems));
   item.Snbh = ToGbk(ComboText(form.cbSnbh, kSnbhItems));
   for (int r = 1; r <= 2; ++r) {
-    for (int c = 1; c <= 4; ++c) item.*CellProperty(c, r) = ToGbk(form.grid.at(c).at(r));
+    for (int c = 1; c <= 4; ++c) item.*CellProperty(c, r) = ToGbk(form.AdvStringGrid1.At(c, r));
   }
 }
 

@@ -5,9 +5,9 @@
 
 #include <array>
 #include <string>
-#include <vector>
 
 #include "calc/FormCommon.h"
+#include "calc/Table.h"
 #include "model/U_Class_ConcreteHeat.h"
 
 namespace wcthrm::calc::concreteheat {
@@ -40,9 +40,7 @@ struct Form {
   // The "蓄热法" formula picture (Image4) is shown; the "人工加热法" one (Image5) otherwise.
   bool image4Visible = true;
 
-  // AdvStringGrid1 cells as grid[col][row], header row and column included.
-  std::vector<std::vector<std::string>> grid =
-      std::vector<std::vector<std::string>>(kGridCols, std::vector<std::string>(kGridRows));
+  Table AdvStringGrid1 = Table::Sized(kGridCols, kGridRows);
 
   int activeTab = 0;
 };

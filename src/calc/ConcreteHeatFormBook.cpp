@@ -9,8 +9,6 @@ namespace wcthrm::calc::concreteheat {
 
 namespace {
 
-const std::string& Cell(const Form& form, int c, int r) { return form.grid.at(c).at(r); }
-
 // The checks keep infinities out; this only guards a book written without them.
 double Finite(double value, const char* what) {
   if (!std::isfinite(value)) throw RangeError(std::string(what) + " is not a finite number");
@@ -43,14 +41,15 @@ BookLines OutletBook(const Form& form) {
 
 BookLines MixBook(const Form& form) {
   const double t0 = Finite(MixTemperature(form), "mix temperature");
-  const std::string& mw = Cell(form, 1, 1);
-  const std::string& mce = Cell(form, 2, 1);
-  const std::string& msa = Cell(form, 3, 1);
-  const std::string& mg = Cell(form, 4, 1);
-  const std::string& tw = Cell(form, 1, 2);
-  const std::string& tce = Cell(form, 2, 2);
-  const std::string& tsa = Cell(form, 3, 2);
-  const std::string& tg = Cell(form, 4, 2);
+  const Table& mix = form.AdvStringGrid1;
+  const std::string& mw = mix.At(1, 1);
+  const std::string& mce = mix.At(2, 1);
+  const std::string& msa = mix.At(3, 1);
+  const std::string& mg = mix.At(4, 1);
+  const std::string& tw = mix.At(1, 2);
+  const std::string& tce = mix.At(2, 2);
+  const std::string& tsa = mix.At(3, 2);
+  const std::string& tg = mix.At(4, 2);
   const std::string wsa = EditValueText(form.Szhsl, 0.01);
   const std::string wg = EditValueText(form.Hsl, 0.01);
   const std::string c1 = EditValueText(form.Cldrb);
@@ -90,10 +89,11 @@ double OutletTemperature(const Form& form) {
 }
 
 double MixTemperature(const Form& form) {
-  const double mw = Num(Cell(form, 1, 1)), mce = Num(Cell(form, 2, 1));
-  const double msa = Num(Cell(form, 3, 1)), mg = Num(Cell(form, 4, 1));
-  const double tw = Num(Cell(form, 1, 2)), tce = Num(Cell(form, 2, 2));
-  const double tsa = Num(Cell(form, 3, 2)), tg = Num(Cell(form, 4, 2));
+  const Table& mix = form.AdvStringGrid1;
+  const double mw = Num(mix.At(1, 1)), mce = Num(mix.At(2, 1));
+  const double msa = Num(mix.At(3, 1)), mg = Num(mix.At(4, 1));
+  const double tw = Num(mix.At(1, 2)), tce = Num(mix.At(2, 2));
+  const double tsa = Num(mix.At(3, 2)), tg = Num(mix.At(4, 2));
   const double c1 = Num(form.Cldrb), c2 = Num(form.Sdrjr);
   const double wsa = Num(form.Szhsl) / 100, wg = Num(form.Hsl) / 100;
   const double s1 = mce * tce;

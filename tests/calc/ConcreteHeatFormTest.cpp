@@ -16,8 +16,8 @@ using Edit = std::function<void(Form&)>;
 
 void SetMix(Form& f, std::array<const char*, 4> masses, std::array<const char*, 4> temps) {
   for (int c = 1; c <= 4; ++c) {
-    f.grid[c][1] = masses[c - 1];
-    f.grid[c][2] = temps[c - 1];
+    f.AdvStringGrid1.At(c, 1) = masses[c - 1];
+    f.AdvStringGrid1.At(c, 2) = temps[c - 1];
   }
 }
 
@@ -196,32 +196,38 @@ TEST(ConcreteHeatForm, Checks) {
       {"edits_before_table", 2,
        [](Form& f) {
          f.Hsl = "";
-         f.grid[1][1] = "";
+         f.AdvStringGrid1.At(1, 1) = "";
        },
        "kxedtHsl", "请输入 0 (包含) 到 100 (不包含) 之间的实数！"},
-      {"mass_empty", 2, [](Form& f) { f.grid[1][1] = ""; }, "AdvStringGrid1(1,1)", kMass},
-      {"mass_two_points", 2, [](Form& f) { f.grid[2][1] = "1.2.3"; }, "AdvStringGrid1(2,1)", kMass},
-      {"mass_leading_point", 2, [](Form& f) { f.grid[3][1] = ".5"; }, "AdvStringGrid1(3,1)", kMass},
-      {"mass_trailing_point", 2, [](Form& f) { f.grid[3][1] = "5."; }, "AdvStringGrid1(3,1)",
+      {"mass_empty", 2, [](Form& f) { f.AdvStringGrid1.At(1, 1) = ""; }, "AdvStringGrid1(1,1)",
        kMass},
-      {"mass_blank_inside", 2, [](Form& f) { f.grid[4][1] = " 5"; }, "AdvStringGrid1(4,1)", kMass},
-      {"mass_lone_minus", 2, [](Form& f) { f.grid[4][1] = "-"; }, "AdvStringGrid1(4,1)", kMass},
-      {"mass_above", 2, [](Form& f) { f.grid[4][1] = "5000.5"; }, "AdvStringGrid1(4,1)", kMass},
-      {"mass_zero_passes", 2, [](Form& f) { f.grid[1][1] = "0"; }, "", ""},
+      {"mass_two_points", 2, [](Form& f) { f.AdvStringGrid1.At(2, 1) = "1.2.3"; },
+       "AdvStringGrid1(2,1)", kMass},
+      {"mass_leading_point", 2, [](Form& f) { f.AdvStringGrid1.At(3, 1) = ".5"; },
+       "AdvStringGrid1(3,1)", kMass},
+      {"mass_trailing_point", 2, [](Form& f) { f.AdvStringGrid1.At(3, 1) = "5."; },
+       "AdvStringGrid1(3,1)", kMass},
+      {"mass_blank_inside", 2, [](Form& f) { f.AdvStringGrid1.At(4, 1) = " 5"; },
+       "AdvStringGrid1(4,1)", kMass},
+      {"mass_lone_minus", 2, [](Form& f) { f.AdvStringGrid1.At(4, 1) = "-"; },
+       "AdvStringGrid1(4,1)", kMass},
+      {"mass_above", 2, [](Form& f) { f.AdvStringGrid1.At(4, 1) = "5000.5"; },
+       "AdvStringGrid1(4,1)", kMass},
+      {"mass_zero_passes", 2, [](Form& f) { f.AdvStringGrid1.At(1, 1) = "0"; }, "", ""},
       {"mass_row_before_temperature_row", 2,
        [](Form& f) {
-         f.grid[1][2] = "x";
-         f.grid[4][1] = "-1";
+         f.AdvStringGrid1.At(1, 2) = "x";
+         f.AdvStringGrid1.At(4, 1) = "-1";
        },
        "AdvStringGrid1(4,1)", kMass},
-      {"temperature_below", 2, [](Form& f) { f.grid[2][2] = "-50.5"; }, "AdvStringGrid1(2,2)",
-       kTemp},
-      {"temperature_minus_between_digits", 2, [](Form& f) { f.grid[3][2] = "1-2"; },
+      {"temperature_below", 2, [](Form& f) { f.AdvStringGrid1.At(2, 2) = "-50.5"; },
+       "AdvStringGrid1(2,2)", kTemp},
+      {"temperature_minus_between_digits", 2, [](Form& f) { f.AdvStringGrid1.At(3, 2) = "1-2"; },
        "AdvStringGrid1(3,2)", kTemp},
       {"temperature_bounds_pass", 2,
        [](Form& f) {
-         f.grid[1][2] = "100";
-         f.grid[2][2] = "-50";
+         f.AdvStringGrid1.At(1, 2) = "100";
+         f.AdvStringGrid1.At(2, 2) = "-50";
        },
        "", ""},
       {"constructor_texts", 2, [](Form& f) { f = Load(TConcreteHeat()); }, "AdvStringGrid1(1,1)",
@@ -296,9 +302,9 @@ TEST(ConcreteHeatForm, RangeEnds) {
        true},
       {"shed", 3, [](Form& f, const std::string& t) { f.Bhjpnwd = t; }, "kxedtBhjpnwd", -50, true,
        100, true},
-      {"stone_mass", 2, [](Form& f, const std::string& t) { f.grid[4][1] = t; },
+      {"stone_mass", 2, [](Form& f, const std::string& t) { f.AdvStringGrid1.At(4, 1) = t; },
        "AdvStringGrid1(4,1)", 0, true, 5000, true, kMass},
-      {"water_temperature", 2, [](Form& f, const std::string& t) { f.grid[1][2] = t; },
+      {"water_temperature", 2, [](Form& f, const std::string& t) { f.AdvStringGrid1.At(1, 2) = t; },
        "AdvStringGrid1(1,2)", -50, true, 100, true, kTemp},
   };
   auto end = [](double v, bool included) {
@@ -335,7 +341,8 @@ TEST(ConcreteHeatForm, SaveDefaultsChecksEveryTabInOrder) {
   };
   const Case cases[] = {
       {"all_valid", [](Form&) {}, ""},
-      {"table_on_hidden_tab", [](Form& f) { f.grid[3][2] = "abc"; }, "AdvStringGrid1(3,2)"},
+      {"table_on_hidden_tab", [](Form& f) { f.AdvStringGrid1.At(3, 2) = "abc"; },
+       "AdvStringGrid1(3,2)"},
       {"tab0_before_tab3",
        [](Form& f) {
          f.Bhwwd = "";
@@ -345,13 +352,13 @@ TEST(ConcreteHeatForm, SaveDefaultsChecksEveryTabInOrder) {
       {"table_before_tab3",
        [](Form& f) {
          f.Bhjpnwd = "-51";
-         f.grid[1][1] = "-1";
+         f.AdvStringGrid1.At(1, 1) = "-1";
        },
        "AdvStringGrid1(1,1)"},
       {"edits_of_tab2_before_its_table",
        [](Form& f) {
          f.Sdrjr = "0";
-         f.grid[1][1] = "-1";
+         f.AdvStringGrid1.At(1, 1) = "-1";
        },
        "kxedtSdrjr"},
       {"tab3_alone", [](Form& f) { f.Bhjpnwd = "-51"; }, "kxedtBhjpnwd"},
@@ -387,12 +394,10 @@ TEST(ConcreteHeatForm, LoadShowsTheItemAsTheDialogOpens) {
   EXPECT_EQ(f.cbSnbh, 1);
   EXPECT_TRUE(f.image4Visible);  // the "蓄热法" picture until the combo is clicked
   EXPECT_EQ(f.activeTab, 0);
-  const std::vector<std::vector<std::string>> grid = {{"", "材料用量（kg）", "材料温度（℃）"},
-                                                      {"水", "mw", "Tw"},
-                                                      {"水泥", "mce", "Tce"},
-                                                      {"砂子", "msa", "Tsa"},
-                                                      {"石子", "mg", "Tg"}};
-  EXPECT_EQ(f.grid, grid);
+  const std::vector<std::vector<std::string>> cells = {{"", "水", "水泥", "砂子", "石子"},
+                                                       {"材料用量（kg）", "mw", "mce", "msa", "mg"},
+                                                       {"材料温度（℃）", "Tw", "Tce", "Tsa", "Tg"}};
+  EXPECT_EQ(f.AdvStringGrid1.cells, cells);
 }
 
 TEST(ConcreteHeatForm, ComboSelectionOnLoad) {
@@ -431,7 +436,7 @@ TEST(ConcreteHeatForm, StoreCopiesTheControlsBack) {
   Form f = Valid();
   f.cbJrfs = -1;
   f.cbSnbh = 1;
-  f.grid[2][1] = "已知项,12.5";  // stored as typed, unchecked
+  f.AdvStringGrid1.At(2, 1) = "已知项,12.5";  // stored as typed, unchecked
   TConcreteHeat item;
   Store(f, item);
   EXPECT_EQ(item.Clbr, 4.2);
@@ -445,7 +450,7 @@ TEST(ConcreteHeatForm, StoreCopiesTheControlsBack) {
   Form again = Load(item);
   EXPECT_EQ(again.cbJrfs, -1);  // nothing matches an empty method
   EXPECT_EQ(again.Clbr, "4.2");
-  EXPECT_EQ(again.grid, f.grid);
+  EXPECT_EQ(again.AdvStringGrid1, f.AdvStringGrid1);
   EXPECT_EQ(again.cbSnbh, 1);
 }
 
