@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "calc/EditSpec.h"
 #include "calc/FormCommon.h"
 #include "calc/Table.h"
 #include "model/U_Class_ConcreteConserve.h"
@@ -29,6 +30,31 @@ struct Form {
   Table advsgTemp2;                 // column 1: T_p, ℃; column 2: t, h or d
 
   bool operator==(const Form&) const = default;
+};
+
+// The dialog's numeric edits in its order, each with the settings the dialog gives it: at most
+// 8 characters, Mydec 2, no minus sign, no formatting. The bounds are the ones "计算" tests
+// (kxedtInterval, tested by nothing, keeps 0 and 0); the dialog sets no MinValue or MaxValue
+// on these edits, so leaving one tests no range.
+// "计算" picks its rows by field: kxedtTemp and kxedtTimes on tab 0 (kxedtInterval is never
+// tested), and on tab 1 only the edit that RadioGroup1 shows. The grids' cell editors
+// (KxEdtLink1 to 3) hold no state of their own and have no row.
+inline const EditSpec<Form> kEdits[] = {
+    {"kxedtTemp", &Form::kxedtTemp, kTabAverageTemp,
+     {.lower = {5, true}, .upper = {80, true}, .integer = false, .negative = false,
+      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8}},
+    {"kxedtInterval", &Form::kxedtInterval, kTabAverageTemp,
+     {.lower = {0, true}, .upper = {0, true}, .integer = true, .negative = false,
+      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8}},
+    {"kxedtTimes", &Form::kxedtTimes, kTabAverageTemp,
+     {.lower = {1, true}, .upper = {100, true}, .integer = true, .negative = false,
+      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8}},
+    {"kxedtDlsj", &Form::kxedtDlsj, kTabTimeTemp,
+     {.lower = {0, false}, .upper = {10000, true}, .integer = false, .negative = false,
+      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8}},
+    {"kxedtDlwd", &Form::kxedtDlwd, kTabTimeTemp,
+     {.lower = {5, true}, .upper = {80, true}, .integer = false, .negative = false,
+      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8}},
 };
 
 // The dialog once it is shown: tab 0, the item's values, both tables sized and numbered.

@@ -2,6 +2,7 @@
 // books of the mean temperature (trapezoid rule) and of the equivalent time or temperature.
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 #include "calc/ConcreteConserveForm.h"
 #include "support/NumberText.h"
@@ -10,10 +11,7 @@ namespace wcthrm::calc::concreteconserve {
 
 namespace {
 
-const std::string kTempRange = "请输入 5 (包含) 到 80 (包含) 之间的实数！";
-const std::string kTimesRange = "请输入 1 (包含) 到 100 (包含) 之间的整数！";
 const std::string kReadingEmpty = "混凝土成型完成后按等间隔时间所测得的温度ti（℃）不能为空！";
-const std::string kDlsjRange = "请输入 0 (不包含) 到 10000 (包含) 之间的实数！";
 const std::string kTpRange = "平均温度Tpi必须为 5 (包含) 到 80 (包含) 之间的实数！";
 const std::string kTimeRange = "时间ti（h或d）必须为 0 (不包含) 到 10000 (包含) 之间的实数！";
 // Our own: the sum runs over the table while it is divided by n, so both must agree.
@@ -24,18 +22,29 @@ const std::string kReadingTooLarge =
 const std::string kDlsjTooSmall = "当量时间tdo（h或d）过小，计算结果超出范围！";
 const std::string kDlwdTooSmall = "当量温度Tdo（℃）过小，计算结果超出范围！";
 
-constexpr int kMinTimes = 1;
-constexpr int kMaxTimes = 100;
-
 // Rounding to two decimals scales by 100 first, so that product must stay finite too.
 bool Printable(double value) { return std::isfinite(value * 100.0); }
 
 bool ComputesTime(const Form& form) { return form.RadioGroup1 == 0; }
 
-CheckResult CheckTimes(const std::string& text) {
-  auto n = ParseInt(text);
-  if (!n || *n < kMinTimes || *n > kMaxTimes) return Fault{"kxedtTimes", -1, -1, kTimesRange};
-  return std::nullopt;
+const EditSpec<Form>& EditOf(std::string Form::*field) {
+  for (const EditSpec<Form>& e : kEdits) {
+    if (e.text == field) return e;
+  }
+  throw std::logic_error("ConcreteConserve form: a field without an edit row");
+}
+
+Fault AtEdit(std::string Form::*field, const std::string& message) {
+  return Fault{EditOf(field).control, -1, -1, message};
+}
+
+// A whole-number edit is read as an integer, so "1.5" is no count even inside the bounds.
+CheckResult CheckInput(const Form& form, std::string Form::*field) {
+  const EditSpec<Form>& edit = EditOf(field);
+  if (edit.settings.integer && !ParseInt(form.*field)) {
+    return AtEdit(field, RangeMessage(edit.settings));
+  }
+  return CheckEdit(form, edit);
 }
 
 // The mean-temperature sum, step by step; the first row at which it leaves the printable
@@ -65,17 +74,19 @@ double PeriodSum(const Form& form) {
   return sum;
 }
 
-const std::string& DivisorText(const Form& form) {
-  return ComputesTime(form) ? form.kxedtDlwd : form.kxedtDlsj;
+// The edit RadioGroup1 shows: T_do when the time is computed, t_do otherwise.
+std::string Form::*DivisorField(const Form& form) {
+  return ComputesTime(form) ? &Form::kxedtDlwd : &Form::kxedtDlsj;
 }
+
+const std::string& DivisorText(const Form& form) { return form.*DivisorField(form); }
 
 double Equivalent(const Form& form) { return PeriodSum(form) / Num(DivisorText(form)); }
 
 CheckResult CheckAverageTemp(const Form& form) {
-  if (auto f = CheckEdit("kxedtTemp", form.kxedtTemp, {5, true}, {80, true}, kTempRange)) {
-    return f;
+  for (std::string Form::*field : {&Form::kxedtTemp, &Form::kxedtTimes}) {
+    if (auto f = CheckInput(form, field)) return f;
   }
-  if (auto f = CheckTimes(form.kxedtTimes)) return f;
   const Table& t = form.advsgTemp;
   // A table without data rows reads as one empty reading.
   const int rows = std::max(t.DataRows(), 1);
@@ -83,21 +94,14 @@ CheckResult CheckAverageTemp(const Form& form) {
     if (!ParseDecimal(t.Cell(1, r))) return Fault{"advsgTemp", 1, r, kReadingEmpty};
   }
   if (*ParseInt(form.kxedtTimes) != t.DataRows()) {
-    return Fault{"kxedtTimes", -1, -1, kTimesMismatch};
+    return AtEdit(&Form::kxedtTimes, kTimesMismatch);
   }
   if (int r = SumReadings(form).overflowRow) return Fault{"advsgTemp", 1, r, kReadingTooLarge};
   return std::nullopt;
 }
 
 CheckResult CheckTimeTemp(const Form& form) {
-  if (ComputesTime(form)) {
-    if (auto f = CheckEdit("kxedtDlwd", form.kxedtDlwd, {5, true}, {80, true}, kTempRange)) {
-      return f;
-    }
-  } else if (auto f =
-                 CheckEdit("kxedtDlsj", form.kxedtDlsj, {0, false}, {10000, true}, kDlsjRange)) {
-    return f;
-  }
+  if (auto f = CheckInput(form, DivisorField(form))) return f;
   const Table& t = form.advsgTemp2;
   const int rows = std::max(t.DataRows(), 1);
   for (int r = 1; r <= rows; ++r) {
@@ -110,8 +114,7 @@ CheckResult CheckTimeTemp(const Form& form) {
     }
   }
   if (!Printable(Equivalent(form))) {
-    return ComputesTime(form) ? Fault{"kxedtDlwd", -1, -1, kDlwdTooSmall}
-                              : Fault{"kxedtDlsj", -1, -1, kDlsjTooSmall};
+    return AtEdit(DivisorField(form), ComputesTime(form) ? kDlwdTooSmall : kDlsjTooSmall);
   }
   return std::nullopt;
 }

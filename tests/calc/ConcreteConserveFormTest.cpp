@@ -165,12 +165,58 @@ TEST(ConcreteConserveForm, ChecksReportTheFirstFault) {
        cell("advsgTemp2", 2, 1, kTimeRange)},
       {"OnlyTheModesEditIsTested", Emptied(PeriodForm(0, "20", {{"20", "24"}}), &Form::kxedtDlsj),
        1, std::nullopt},
+      {"OnlyTheModesEditIsTestedInModeOne",
+       Emptied(PeriodForm(1, "72", {{"20", "24"}}), &Form::kxedtDlwd), 1, std::nullopt},
+      {"IntervalIsNeverTested", Emptied(MeanForm("20", "1", {"10"}), &Form::kxedtInterval), 0,
+       std::nullopt},
+      {"NBeyondAnInteger", MeanForm("20", "99999999999", {"10"}), 0,
+       edit("kxedtTimes", kTimesRange)},
+      {"NWithBlanksPasses", MeanForm("20", " 2 ", {"18", "16"}), 0, std::nullopt},
       {"BoundsOfTabOnePass", PeriodForm(1, "10000", {{"80", "10000"}, {"5", "0.01"}}), 1,
        std::nullopt},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(Check(c.form, c.tab), c.fault);
+  }
+}
+
+TEST(ConcreteConserveForm, EditRowsAsTheDialogSetsThem) {
+  struct Row {
+    const char* name;
+    std::string Form::*field;
+    int tab;
+    bool lowerIncluded;
+    bool upperIncluded;
+    bool integer;
+    std::string message;  // what "计算" says outside the range; empty for an edit it never tests
+  };
+  const Row rows[] = {
+      {"kxedtTemp", &Form::kxedtTemp, kTabAverageTemp, true, true, false, kTempRange},
+      {"kxedtInterval", &Form::kxedtInterval, kTabAverageTemp, true, true, true, ""},
+      {"kxedtTimes", &Form::kxedtTimes, kTabAverageTemp, true, true, true, kTimesRange},
+      {"kxedtDlsj", &Form::kxedtDlsj, kTabTimeTemp, false, true, false, kDlsjRange},
+      {"kxedtDlwd", &Form::kxedtDlwd, kTabTimeTemp, true, true, false, kTempRange},
+  };
+  ASSERT_EQ(std::size(kEdits), std::size(rows));
+  for (size_t i = 0; i < std::size(rows); ++i) {
+    const Row& r = rows[i];
+    const EditSpec<Form>& e = kEdits[i];
+    SCOPED_TRACE(r.name);
+    EXPECT_STREQ(e.control, r.name);
+    EXPECT_EQ(e.text, r.field);
+    EXPECT_EQ(e.tab, r.tab);
+    EXPECT_EQ(e.settings.lower.included, r.lowerIncluded);
+    EXPECT_EQ(e.settings.upper.included, r.upperIncluded);
+    EXPECT_EQ(e.settings.integer, r.integer);
+    EXPECT_FALSE(e.settings.negative);
+    EXPECT_EQ(e.settings.decimals, 2);
+    EXPECT_FALSE(e.settings.formatted);
+    EXPECT_TRUE(e.settings.upperApplies);
+    EXPECT_EQ(e.settings.maxLength, 8);
+    if (!r.message.empty()) {
+      EXPECT_EQ(RangeMessage(e.settings), r.message);
+    }
   }
 }
 
