@@ -83,17 +83,13 @@ CheckResult CheckPlacingInputs(const Form& form) {
   for (int row = 1; row < kTableRows; ++row) {
     const RowRule& rule = kRowRules[row - 1];
     for (int col = 1; col < kTableCols; ++col) {
-      const std::string& text = form.advsgTmpOfFinish[col][row];
+      const std::string& text = form.advsgTmpOfFinish.Cell(col, row);
       if (auto fault = CheckCell(kTable, col, row, text, rule.lower, rule.upper, rule.message)) {
         return fault;
       }
     }
   }
   return CheckRules(form, std::begin(kPlacingRules), std::end(kPlacingRules));
-}
-
-const std::string& Cell(const Form& form, int col, int row) {
-  return form.advsgTmpOfFinish[col][row];
 }
 
 // The placing result; computable is false when the heat capacities sum to zero, which
@@ -106,10 +102,9 @@ struct Placing {
 Placing ComputePlacing(const Form& form) {
   const long double cc = Num(form.kxedtHntbrr), mc = Num(form.kxedtZhiliang),
                     t2 = Num(form.kxedtWendu);
-  const long double cf = Num(Cell(form, 1, 1)), mf = Num(Cell(form, 1, 2)),
-                    tf = Num(Cell(form, 1, 3));
-  const long double cs = Num(Cell(form, 2, 1)), ms = Num(Cell(form, 2, 2)),
-                    ts = Num(Cell(form, 2, 3));
+  const Table& t = form.advsgTmpOfFinish;
+  const long double cf = Num(t.Cell(1, 1)), mf = Num(t.Cell(1, 2)), tf = Num(t.Cell(1, 3));
+  const long double cs = Num(t.Cell(2, 1)), ms = Num(t.Cell(2, 2)), ts = Num(t.Cell(2, 3));
   const long double s1 = cf * mf, s2 = s1 * tf, s3 = cc * mc, s4 = t2 * s3 + s2, s5 = cs * ms;
   const long double n = ts * s5 + s4;
   const long double r1 = cf * mf, r2 = mc * cc + r1, d = ms * cs + r2;
@@ -143,8 +138,9 @@ BookLines TransportBook(const Form& form) {
 BookLines PlacingBook(const Form& form) {
   const std::string cc = EditValueText(form.kxedtHntbrr), mc = EditValueText(form.kxedtZhiliang),
                     t2 = EditValueText(form.kxedtWendu);
-  const std::string &cf = Cell(form, 1, 1), &mf = Cell(form, 1, 2), &tf = Cell(form, 1, 3);
-  const std::string &cs = Cell(form, 2, 1), &ms = Cell(form, 2, 2), &ts = Cell(form, 2, 3);
+  const Table& t = form.advsgTmpOfFinish;
+  const std::string &cf = t.Cell(1, 1), &mf = t.Cell(1, 2), &tf = t.Cell(1, 3);
+  const std::string &cs = t.Cell(2, 1), &ms = t.Cell(2, 2), &ts = t.Cell(2, 3);
   const std::string tfPart = Signed(Num(tf), tf) + "＋";
   const std::string tsPart = Signed(Num(ts), ts) + "）/（";
   return {
@@ -168,21 +164,21 @@ Form Load(const TTongTransitIrrigate& item) {
   form.kxedtYzcs = IntToText(item.Yzcs);
   form.kxedtHjwd = NumberText(item.Hjwd);
   auto& t = form.advsgTmpOfFinish;
-  t[1][1] = FromGbk(item.cf);
-  t[2][1] = FromGbk(item.cs);
-  t[1][2] = FromGbk(item.mf);
-  t[2][2] = FromGbk(item.ms);
-  t[1][3] = FromGbk(item.Tf);
-  t[2][3] = FromGbk(item.Ts);
+  t.At(1, 1) = FromGbk(item.cf);
+  t.At(2, 1) = FromGbk(item.cs);
+  t.At(1, 2) = FromGbk(item.mf);
+  t.At(2, 2) = FromGbk(item.ms);
+  t.At(1, 3) = FromGbk(item.Tf);
+  t.At(2, 3) = FromGbk(item.Ts);
   form.kxedtWendu = NumberText(item.Wendu);
   form.kxedtZhiliang = NumberText(item.Zhiliang);
   form.kxedtHntbrr = NumberText(item.Hntbrr);
   // Written when the dialog is shown.
-  t[1][0] = "模板";
-  t[2][0] = "钢筋";
-  t[0][1] = "比热容（kJ/(kg×℃)）";
-  t[0][2] = "每1m3砼相接触物质量（kg）";
-  t[0][3] = "温度";
+  t.At(1, 0) = "模板";
+  t.At(2, 0) = "钢筋";
+  t.At(0, 1) = "比热容（kJ/(kg×℃)）";
+  t.At(0, 2) = "每1m3砼相接触物质量（kg）";
+  t.At(0, 3) = "温度";
   form.activeTab = kTransportTab;
   return form;
 }
@@ -194,12 +190,12 @@ void Store(const Form& form, TTongTransitIrrigate& item) {
   item.Yzcs = StrToInt(ToGbk(form.kxedtYzcs));
   item.Hjwd = EditNumber(form.kxedtHjwd);
   const auto& t = form.advsgTmpOfFinish;
-  item.cf = ToGbk(t[1][1]);
-  item.cs = ToGbk(t[2][1]);
-  item.mf = ToGbk(t[1][2]);
-  item.ms = ToGbk(t[2][2]);
-  item.Tf = ToGbk(t[1][3]);
-  item.Ts = ToGbk(t[2][3]);
+  item.cf = ToGbk(t.At(1, 1));
+  item.cs = ToGbk(t.At(2, 1));
+  item.mf = ToGbk(t.At(1, 2));
+  item.ms = ToGbk(t.At(2, 2));
+  item.Tf = ToGbk(t.At(1, 3));
+  item.Ts = ToGbk(t.At(2, 3));
   item.Wendu = EditNumber(form.kxedtWendu);
   item.Zhiliang = EditNumber(form.kxedtZhiliang);
   item.Hntbrr = EditNumber(form.kxedtHntbrr);

@@ -5,9 +5,9 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "calc/FormCommon.h"
+#include "calc/Table.h"
 #include "model/U_Class_TongTransitIrrigate.h"
 
 namespace wcthrm::calc::tongtransitirrigate {
@@ -30,9 +30,8 @@ struct Form {
   std::string kxedtYsdjzdsj;
   std::string kxedtYzcs;
   std::string kxedtHjwd;
-  // Tab 1: the table's cells as advsgTmpOfFinish[col][row], headers included.
-  std::vector<std::vector<std::string>> advsgTmpOfFinish =
-      std::vector<std::vector<std::string>>(kTableCols, std::vector<std::string>(kTableRows));
+  // Tab 1.
+  Table advsgTmpOfFinish = Table::Sized(kTableCols, kTableRows);
   std::string kxedtWendu;
   std::string kxedtZhiliang;
   std::string kxedtHntbrr;

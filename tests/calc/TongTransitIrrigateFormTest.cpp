@@ -24,12 +24,12 @@ Form ValidForm() {
   form.kxedtYzcs = "2";
   form.kxedtHjwd = "-10";
   auto& t = form.advsgTmpOfFinish;
-  t[1][1] = "2.5";
-  t[2][1] = "0.48";
-  t[1][2] = "50";
-  t[2][2] = "100";
-  t[1][3] = "-5";
-  t[2][3] = "-5";
+  t.At(1, 1) = "2.5";
+  t.At(2, 1) = "0.48";
+  t.At(1, 2) = "50";
+  t.At(2, 2) = "100";
+  t.At(1, 3) = "-5";
+  t.At(2, 3) = "-5";
   form.kxedtWendu = "10";
   form.kxedtZhiliang = "2400";
   form.kxedtHntbrr = "0.96";
@@ -77,8 +77,8 @@ TEST(TongTransitIrrigateForm, BookLines) {
         "＝8.95℃"}},
       {"placing_zero_and_positive_temperatures", 1,
        [](Form& f) {
-         f.advsgTmpOfFinish[1][3] = "0";
-         f.advsgTmpOfFinish[2][3] = "3";
+         f.advsgTmpOfFinish.At(1, 3) = "0";
+         f.advsgTmpOfFinish.At(2, 3) = "3";
        },
        {"砼浇筑成型完时温度：",
         "T$3$＝（0.96×2400×10＋2.5×50×0＋0.48×100×3）/（0.96×2400＋2.5×50＋0.48×100）",
@@ -86,8 +86,8 @@ TEST(TongTransitIrrigateForm, BookLines) {
       {"placing_cells_raw_edits_rounded", 1,
        [](Form& f) {
          f.kxedtHntbrr = "1.005";
-         f.advsgTmpOfFinish[1][1] = "2.50";
-         f.advsgTmpOfFinish[1][3] = "-0";
+         f.advsgTmpOfFinish.At(1, 1) = "2.50";
+         f.advsgTmpOfFinish.At(1, 3) = "-0";
        },
        {"砼浇筑成型完时温度：",
         "T$3$＝（1×2400×10＋2.50×50×-0＋0.48×100×（-5））/（1×2400＋2.50×50＋0.48×100）",
@@ -153,32 +153,34 @@ TEST(TongTransitIrrigateForm, CheckFaults) {
        {kTable, 1, 1, heat}},
       {"cells_row_by_row", 1,
        [](Form& f) {
-         f.advsgTmpOfFinish[2][1] = "";
-         f.advsgTmpOfFinish[1][2] = "";
+         f.advsgTmpOfFinish.At(2, 1) = "";
+         f.advsgTmpOfFinish.At(1, 2) = "";
        },
        {kTable, 2, 1, heat}},
-      {"heat_zero_excluded", 1, [](Form& f) { f.advsgTmpOfFinish[1][1] = "0"; },
+      {"heat_zero_excluded", 1, [](Form& f) { f.advsgTmpOfFinish.At(1, 1) = "0"; },
        {kTable, 1, 1, heat}},
-      {"mass_zero_excluded", 1, [](Form& f) { f.advsgTmpOfFinish[2][2] = "0"; },
+      {"mass_zero_excluded", 1, [](Form& f) { f.advsgTmpOfFinish.At(2, 2) = "0"; },
        {kTable, 2, 2, mass}},
-      {"heat_above", 1, [](Form& f) { f.advsgTmpOfFinish[2][1] = "10.01"; },
+      {"heat_above", 1, [](Form& f) { f.advsgTmpOfFinish.At(2, 1) = "10.01"; },
        {kTable, 2, 1, heat}},
-      {"mass_above", 1, [](Form& f) { f.advsgTmpOfFinish[1][2] = "5000.1"; },
+      {"mass_above", 1, [](Form& f) { f.advsgTmpOfFinish.At(1, 2) = "5000.1"; },
        {kTable, 1, 2, mass}},
-      {"temperature_below", 1, [](Form& f) { f.advsgTmpOfFinish[2][3] = "-50.01"; },
+      {"temperature_below", 1, [](Form& f) { f.advsgTmpOfFinish.At(2, 3) = "-50.01"; },
        {kTable, 2, 3, temp}},
-      {"temperature_trailing_point", 1, [](Form& f) { f.advsgTmpOfFinish[2][3] = "5."; },
+      {"temperature_trailing_point", 1, [](Form& f) { f.advsgTmpOfFinish.At(2, 3) = "5."; },
        {kTable, 2, 3, temp}},
-      {"temperature_two_points", 1, [](Form& f) { f.advsgTmpOfFinish[1][3] = "1.2.3"; },
+      {"temperature_two_points", 1, [](Form& f) { f.advsgTmpOfFinish.At(1, 3) = "1.2.3"; },
        {kTable, 1, 3, temp}},
-      {"temperature_minus_between_digits", 1, [](Form& f) { f.advsgTmpOfFinish[1][3] = "1-2"; },
+      {"temperature_minus_between_digits", 1, [](Form& f) { f.advsgTmpOfFinish.At(1, 3) = "1-2"; },
        {kTable, 1, 3, temp}},
-      {"temperature_blank", 1, [](Form& f) { f.advsgTmpOfFinish[1][3] = " 5"; },
+      {"temperature_blank", 1, [](Form& f) { f.advsgTmpOfFinish.At(1, 3) = " 5"; },
+       {kTable, 1, 3, temp}},
+      {"row_missing_from_the_table", 1, [](Form& f) { f.advsgTmpOfFinish.cells.pop_back(); },
        {kTable, 1, 3, temp}},
       {"table_before_edits", 1,
        [](Form& f) {
          f.kxedtWendu = "";
-         f.advsgTmpOfFinish[2][3] = "101";
+         f.advsgTmpOfFinish.At(2, 3) = "101";
        },
        {kTable, 2, 3, temp}},
       {"pour_temperature_below", 1, [](Form& f) { f.kxedtWendu = "4"; },
@@ -224,7 +226,7 @@ TEST(TongTransitIrrigateForm, ChecksStopAtTheFirstInputInOrder) {
     for (size_t i = first; i < order.size(); ++i) {
       const Input& in = order[i];
       if (in.col >= 0) {
-        form.advsgTmpOfFinish[static_cast<size_t>(in.col)][static_cast<size_t>(in.row)] = "";
+        form.advsgTmpOfFinish.At(in.col, in.row) = "";
         continue;
       }
       for (const EditRef& edit : kEdits) {
@@ -262,8 +264,8 @@ TEST(TongTransitIrrigateForm, TinyHeatCapacitiesNeverGiveInfOrNan) {
   form.kxedtZhiliang = "1E-200";
   form.kxedtHntbrr = "1E-200";
   for (int col = 1; col <= 2; ++col) {
-    form.advsgTmpOfFinish[col][1] = tiny;
-    form.advsgTmpOfFinish[col][2] = tiny;
+    form.advsgTmpOfFinish.At(col, 1) = tiny;
+    form.advsgTmpOfFinish.At(col, 2) = tiny;
   }
   if (std::numeric_limits<long double>::min_exponent10 < -800) {
     ASSERT_EQ(Check(form, 1), std::nullopt);
@@ -304,14 +306,14 @@ TEST(TongTransitIrrigateForm, BoundsThatPass) {
       {"placing_lower_ends",
        1,
        [](Form& f) {
-         for (int col = 1; col <= 2; ++col) f.advsgTmpOfFinish[col][3] = "-50";
+         for (int col = 1; col <= 2; ++col) f.advsgTmpOfFinish.At(col, 3) = "-50";
          f.kxedtWendu = "5";
        }},
       {"placing_upper_ends", 1, [](Form& f) {
          for (int col = 1; col <= 2; ++col) {
-           f.advsgTmpOfFinish[col][1] = "10";
-           f.advsgTmpOfFinish[col][2] = "5000";
-           f.advsgTmpOfFinish[col][3] = "100";
+           f.advsgTmpOfFinish.At(col, 1) = "10";
+           f.advsgTmpOfFinish.At(col, 2) = "5000";
+           f.advsgTmpOfFinish.At(col, 3) = "100";
          }
          f.kxedtWendu = "80";
          f.kxedtZhiliang = "5000";
@@ -348,11 +350,11 @@ TEST(TongTransitIrrigateForm, SaveDefaultsChecksTransportThenPlacing) {
   const Case cases[] = {
       {"both_valid", [](Form&) {}, std::nullopt},
       {"bad_cell_while_tab0_active",
-       [](Form& f) { f.advsgTmpOfFinish[1][2] = "x"; },
+       [](Form& f) { f.advsgTmpOfFinish.At(1, 2) = "x"; },
        Fault{kTable, 1, 2, "表格中每1m3砼相接触物质量必须为0（不包括）～5000（包括）之间的数值！"}},
       {"transport_first",
        [](Form& f) {
-         f.advsgTmpOfFinish[1][2] = "x";
+         f.advsgTmpOfFinish.At(1, 2) = "x";
          f.kxedtYzcs = "";
        },
        Fault{"kxedtYzcs", -1, -1, "请输入 1 (包含) 到 10 (包含) 之间的整数！"}},
@@ -387,12 +389,13 @@ TEST(TongTransitIrrigateForm, LoadShowsTheItemWithHeadersOnTabZero) {
   EXPECT_EQ(form.kxedtWendu, "10");
   EXPECT_EQ(form.kxedtZhiliang, "2400");
   EXPECT_EQ(form.kxedtHntbrr, "0.96");
-  const std::vector<std::vector<std::string>> table = {
-      {"", "比热容（kJ/(kg×℃)）", "每1m3砼相接触物质量（kg）", "温度"},
-      {"模板", "求解项", "mf", "Tf"},
-      {"钢筋", "cs", "ms", "-5"},
+  const std::vector<std::vector<std::string>> cells = {
+      {"", "模板", "钢筋"},
+      {"比热容（kJ/(kg×℃)）", "求解项", "cs"},
+      {"每1m3砼相接触物质量（kg）", "mf", "ms"},
+      {"温度", "Tf", "-5"},
   };
-  EXPECT_EQ(form.advsgTmpOfFinish, table);
+  EXPECT_EQ(form.advsgTmpOfFinish.cells, cells);
   EXPECT_EQ(form.activeTab, 0);
 }
 
@@ -403,7 +406,7 @@ TEST(TongTransitIrrigateForm, ItemWithoutDefaultsShowsZerosAndFailsOnOutletTempe
   Form form = Load(item);
   for (const EditRef& edit : kEdits) EXPECT_EQ(form.*edit.text, "0") << edit.name;
   for (int col = 1; col < kTableCols; ++col) {
-    for (int row = 1; row < kTableRows; ++row) EXPECT_EQ(form.advsgTmpOfFinish[col][row], "");
+    for (int row = 1; row < kTableRows; ++row) EXPECT_EQ(form.advsgTmpOfFinish.At(col, row), "");
   }
   EXPECT_EQ(Check(form, 0),
             (Fault{"kxedtCjwd", -1, -1, "请输入 5 (包含) 到 100 (包含) 之间的实数！"}));
@@ -412,7 +415,7 @@ TEST(TongTransitIrrigateForm, ItemWithoutDefaultsShowsZerosAndFailsOnOutletTempe
 TEST(TongTransitIrrigateForm, StoreThenLoadGivesTheSameForm) {
   Form form = ValidForm();
   form.kxedtWdssxs = "0.125";
-  form.advsgTmpOfFinish[2][2] = "已知项,12.5";  // tables store any text unchecked
+  form.advsgTmpOfFinish.At(2, 2) = "已知项,12.5";  // tables store any text unchecked
   form.kxedtZhiliang = "9999";                  // as do edits out of range
   TTongTransitIrrigate item;
   Store(form, item);
