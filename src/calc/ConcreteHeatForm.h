@@ -29,11 +29,16 @@ inline const std::array<std::string, 2> kJrfsItems = {"蓄热法", "人工加热
 inline const std::array<std::string, 2> kSnbhItems = {"≥525", "＜525"};
 
 struct Form {
-  // Numeric edit texts, each named like its property; the edit is "kxedt" + that name.
-  std::string Clbr, Clmi, Yll, Jrqclwd, Bjyxs, Jrhclwd, Sjlyxs;  // tab 0
-  std::string Wjqw, Jrzgwd;                                      // tab 1
-  std::string Cldrb, Sdrjr, Szhsl, Hsl;                          // tab 2
-  std::string Bhwwd, Bhjpnwd;                                    // tab 3
+  // The numeric edits' texts; each edit is "kxedt" + the name of its property.
+  // tab 0 "材料加热计算"
+  std::string kxedtClbr, kxedtClmi, kxedtYll, kxedtJrqclwd;
+  std::string kxedtBjyxs, kxedtJrhclwd, kxedtSjlyxs;
+  // tab 1 "砼出厂温度计算"
+  std::string kxedtWjqw, kxedtJrzgwd;
+  // tab 2 "拌合物温度计算"
+  std::string kxedtCldrb, kxedtSdrjr, kxedtSzhsl, kxedtHsl;
+  // tab 3 "出机温度计算"
+  std::string kxedtBhwwd, kxedtBhjpnwd;
 
   int cbJrfs = 0;  // selected index of the heating-method combo, -1 when none
   int cbSnbh = 0;  // selected index of the cement-grade combo, -1 when none

@@ -17,12 +17,12 @@ double Finite(double value, const char* what) {
 
 BookLines HeatDemandBook(const Form& form) {
   const double q = Finite(HeatDemand(form), "heat demand");
-  std::string t1 = EditValueText(form.Jrqclwd);
-  if (Num(form.Jrqclwd) < 0) t1 = "（" + t1 + "）";
+  std::string t1 = EditValueText(form.kxedtJrqclwd);
+  if (Num(form.kxedtJrqclwd) < 0) t1 = "（" + t1 + "）";
   return {
-      "耗热量Q＝" + EditValueText(form.Clbr) + "×" + EditValueText(form.Clmi) + "×" +
-          EditValueText(form.Yll) + "×（" + EditValueText(form.Jrhclwd) + "－" + t1 + "）×（" +
-          EditValueText(form.Bjyxs) + "/" + EditValueText(form.Sjlyxs) + "）",
+      "耗热量Q＝" + EditValueText(form.kxedtClbr) + "×" + EditValueText(form.kxedtClmi) + "×" +
+          EditValueText(form.kxedtYll) + "×（" + EditValueText(form.kxedtJrhclwd) + "－" + t1 +
+          "）×（" + EditValueText(form.kxedtBjyxs) + "/" + EditValueText(form.kxedtSjlyxs) + "）",
       "       ＝" + NumberText(q) + " kJ/h",
   };
 }
@@ -30,11 +30,11 @@ BookLines HeatDemandBook(const Form& form) {
 BookLines OutletBook(const Form& form) {
   const double th = OutletTemperature(form);
   const int a = form.cbJrfs == 0 ? 30 : 10;
-  const bool feasible = Num(form.Jrzgwd) >= th;
+  const bool feasible = Num(form.kxedtJrzgwd) >= th;
   return {
-      "混凝土拌和物出厂温度T$h$＝" + IntToText(a) + "－0.5×" + EditValueText(form.Wjqw),
+      "混凝土拌和物出厂温度T$h$＝" + IntToText(a) + "－0.5×" + EditValueText(form.kxedtWjqw),
       "                      ＝" + NumberText(th) + (feasible ? "℃≤" : "℃＞") +
-          EditValueText(form.Jrzgwd) + "℃",
+          EditValueText(form.kxedtJrzgwd) + "℃",
       feasible ? "可以。" : "不可以。",
   };
 }
@@ -50,10 +50,10 @@ BookLines MixBook(const Form& form) {
   const std::string& tce = mix.At(2, 2);
   const std::string& tsa = mix.At(3, 2);
   const std::string& tg = mix.At(4, 2);
-  const std::string wsa = EditValueText(form.Szhsl, 0.01);
-  const std::string wg = EditValueText(form.Hsl, 0.01);
-  const std::string c1 = EditValueText(form.Cldrb);
-  const std::string c2 = EditValueText(form.Sdrjr);
+  const std::string wsa = EditValueText(form.kxedtSzhsl, 0.01);
+  const std::string wg = EditValueText(form.kxedtHsl, 0.01);
+  const std::string c1 = EditValueText(form.kxedtCldrb);
+  const std::string c2 = EditValueText(form.kxedtSdrjr);
   return {
       "混凝土拌和物的理论温度T$0$＝[0.92×（" + mce + "×" + tce + "＋" + msa + "×" + tsa + "＋" +
           mg + "×" + tg + "）＋4.2×" + tw + "×（" + mw + "－" + wsa + "×" + msa + "－" + wg + "×" +
@@ -66,10 +66,10 @@ BookLines MixBook(const Form& form) {
 
 BookLines MixerOutletBook(const Form& form) {
   const double t1 = MixerOutletTemperature(form);
-  const std::string t0 = EditValueText(form.Bhwwd);
+  const std::string t0 = EditValueText(form.kxedtBhwwd);
   return {
-      "混凝土拌和物的出机温度T$1$＝" + t0 + "－0.16×（" + t0 + "－" + EditValueText(form.Bhjpnwd) +
-          "）",
+      "混凝土拌和物的出机温度T$1$＝" + t0 + "－0.16×（" + t0 + "－" +
+          EditValueText(form.kxedtBhjpnwd) + "）",
       "                        ＝" + NumberText(t1) + " ℃",
   };
 }
@@ -77,15 +77,15 @@ BookLines MixerOutletBook(const Form& form) {
 }  // namespace
 
 double HeatDemand(const Form& form) {
-  const double c = Num(form.Clbr), rho = Num(form.Clmi), v = Num(form.Yll);
-  const double t1 = Num(form.Jrqclwd), k1 = Num(form.Bjyxs), t2 = Num(form.Jrhclwd);
-  const double k2 = Num(form.Sjlyxs);
+  const double c = Num(form.kxedtClbr), rho = Num(form.kxedtClmi), v = Num(form.kxedtYll);
+  const double t1 = Num(form.kxedtJrqclwd), k1 = Num(form.kxedtBjyxs), t2 = Num(form.kxedtJrhclwd);
+  const double k2 = Num(form.kxedtSjlyxs);
   return ((((c * rho) * v) * (t2 - t1)) * k1) / k2;
 }
 
 double OutletTemperature(const Form& form) {
   const double a = form.cbJrfs == 0 ? 30 : 10;  // no selection counts as "人工加热法"
-  return a - 0.5 * Num(form.Wjqw);
+  return a - 0.5 * Num(form.kxedtWjqw);
 }
 
 double MixTemperature(const Form& form) {
@@ -94,8 +94,8 @@ double MixTemperature(const Form& form) {
   const double msa = Num(mix.At(3, 1)), mg = Num(mix.At(4, 1));
   const double tw = Num(mix.At(1, 2)), tce = Num(mix.At(2, 2));
   const double tsa = Num(mix.At(3, 2)), tg = Num(mix.At(4, 2));
-  const double c1 = Num(form.Cldrb), c2 = Num(form.Sdrjr);
-  const double wsa = Num(form.Szhsl) / 100, wg = Num(form.Hsl) / 100;
+  const double c1 = Num(form.kxedtCldrb), c2 = Num(form.kxedtSdrjr);
+  const double wsa = Num(form.kxedtSzhsl) / 100, wg = Num(form.kxedtHsl) / 100;
   const double s1 = mce * tce;
   const double s2 = msa * tsa + s1;
   const double s3 = 0.92 * (mg * tg + s2);
@@ -111,7 +111,7 @@ double MixTemperature(const Form& form) {
 }
 
 double MixerOutletTemperature(const Form& form) {
-  const double t0 = Num(form.Bhwwd), ti = Num(form.Bhjpnwd);
+  const double t0 = Num(form.kxedtBhwwd), ti = Num(form.kxedtBhjpnwd);
   return t0 - 0.16 * (t0 - ti);
 }
 

@@ -24,22 +24,22 @@ void SetMix(Form& f, std::array<const char*, 4> masses, std::array<const char*, 
 // Valid inputs on every tab: the main worked example of each.
 Form Valid() {
   Form f = Load(TConcreteHeat());
-  f.Clbr = "4.2";
-  f.Clmi = "1000";
-  f.Yll = "1";
-  f.Jrqclwd = "-5";
-  f.Jrhclwd = "20";
-  f.Bjyxs = "1.2";
-  f.Sjlyxs = "0.8";
-  f.Wjqw = "-10";
-  f.Jrzgwd = "35";
+  f.kxedtClbr = "4.2";
+  f.kxedtClmi = "1000";
+  f.kxedtYll = "1";
+  f.kxedtJrqclwd = "-5";
+  f.kxedtJrhclwd = "20";
+  f.kxedtBjyxs = "1.2";
+  f.kxedtSjlyxs = "0.8";
+  f.kxedtWjqw = "-10";
+  f.kxedtJrzgwd = "35";
   SetMix(f, {"150", "300", "600", "1300"}, {"80", "5", "-5", "-5"});
-  f.Cldrb = "2.1";
-  f.Sdrjr = "335";
-  f.Szhsl = "3";
-  f.Hsl = "1";
-  f.Bhwwd = "20";
-  f.Bhjpnwd = "-10";
+  f.kxedtCldrb = "2.1";
+  f.kxedtSdrjr = "335";
+  f.kxedtSzhsl = "3";
+  f.kxedtHsl = "1";
+  f.kxedtBhwwd = "20";
+  f.kxedtBhjpnwd = "-10";
   return f;
 }
 
@@ -60,20 +60,20 @@ TEST(ConcreteHeatForm, Books) {
        {"耗热量Q＝4.2×1000×1×（20－（-5））×（1.2/0.8）", "       ＝157500 kJ/h"}},
       {"heat_zero_t1_bare",
        0,
-       [](Form& f) { f.Jrqclwd = "0"; },
+       [](Form& f) { f.kxedtJrqclwd = "0"; },
        {"耗热量Q＝4.2×1000×1×（20－0）×（1.2/0.8）", "       ＝126000 kJ/h"}},
       {"heat_full_precision_result",
        0,
        [](Form& f) {
-         f.Clbr = f.Clmi = f.Yll = f.Bjyxs = "1";
-         f.Jrqclwd = "0";
-         f.Jrhclwd = "10";
-         f.Sjlyxs = "3";
+         f.kxedtClbr = f.kxedtClmi = f.kxedtYll = f.kxedtBjyxs = "1";
+         f.kxedtJrqclwd = "0";
+         f.kxedtJrhclwd = "10";
+         f.kxedtSjlyxs = "3";
        },
        {"耗热量Q＝1×1×1×（10－0）×（1/3）", "       ＝3.33333333333333 kJ/h"}},
       {"heat_inputs_print_two_decimals",
        0,
-       [](Form& f) { f.Clbr = "0.125"; },
+       [](Form& f) { f.kxedtClbr = "0.125"; },
        {"耗热量Q＝0.12×1000×1×（20－（-5））×（1.2/0.8）", "       ＝4687.5 kJ/h"}},
       {"outlet_storage_equal_is_feasible",
        1,
@@ -81,14 +81,14 @@ TEST(ConcreteHeatForm, Books) {
        {"混凝土拌和物出厂温度T$h$＝30－0.5×-10", kThLead + "＝35℃≤35℃", "可以。"}},
       {"outlet_storage_too_low",
        1,
-       [](Form& f) { f.Jrzgwd = "34"; },
+       [](Form& f) { f.kxedtJrzgwd = "34"; },
        {"混凝土拌和物出厂温度T$h$＝30－0.5×-10", kThLead + "＝35℃＞34℃", "不可以。"}},
       {"outlet_artificial",
        1,
        [](Form& f) {
          SelectJrfs(f, 1);
-         f.Wjqw = "4";
-         f.Jrzgwd = "60";
+         f.kxedtWjqw = "4";
+         f.kxedtJrzgwd = "60";
        },
        {"混凝土拌和物出厂温度T$h$＝10－0.5×4", kThLead + "＝8℃≤60℃", "可以。"}},
       {"outlet_no_method_counts_as_artificial",
@@ -99,8 +99,8 @@ TEST(ConcreteHeatForm, Books) {
        2,
        [](Form& f) {
          SetMix(f, {"150", "300", "600", "1300"}, {"60", "5", "10", "10"});
-         f.Cldrb = "4.2";
-         f.Szhsl = f.Hsl = "0";
+         f.kxedtCldrb = "4.2";
+         f.kxedtSzhsl = f.kxedtHsl = "0";
        },
        {"混凝土拌和物的理论温度T$0$＝[0.92×（300×5＋600×10＋1300×10）＋4.2×60×（150－0×600－0×"
         "1300）＋4.2×（0×600×10＋0×1300×10）－335×（0×600＋0×1300）]/[4.2×150＋0.92×（300＋600＋"
@@ -116,7 +116,7 @@ TEST(ConcreteHeatForm, Books) {
       // Printed rounded to 0.03, computed with 0.034.
       {"mix_moisture_rounded_only_in_print",
        2,
-       [](Form& f) { f.Szhsl = "3.4"; },
+       [](Form& f) { f.kxedtSzhsl = "3.4"; },
        {"混凝土拌和物的理论温度T$0$＝[0.92×（300×5＋600×-5＋1300×-5）＋4.2×80×（150－0.03×600－"
         "0.01×1300）＋2.1×（0.03×600×-5＋0.01×1300×-5）－335×（0.03×600＋0.01×1300）]/[4.2×150＋"
         "0.92×（300＋600＋1300）]",
@@ -127,7 +127,7 @@ TEST(ConcreteHeatForm, Books) {
        {"混凝土拌和物的出机温度T$1$＝20－0.16×（20－-10）", kT1Lead + "＝15.2 ℃"}},
       {"mixer_outlet_full_result_rounded_input",
        3,
-       [](Form& f) { f.Bhwwd = "20.125"; },
+       [](Form& f) { f.kxedtBhwwd = "20.125"; },
        {"混凝土拌和物的出机温度T$1$＝20.12－0.16×（20.12－-10）", kT1Lead + "＝15.305 ℃"}},
   };
   for (const Case& c : cases) {
@@ -150,52 +150,52 @@ TEST(ConcreteHeatForm, Checks) {
   const char* const kMass = "表格中材料用量必须为0（包括）～5000（包括）之间的数值！";
   const char* const kTemp = "表格中材料温度必须为-50（包括）～100（包括）之间的数值！";
   const Case cases[] = {
-      {"clbr_empty", 0, [](Form& f) { f.Clbr = ""; }, "kxedtClbr",
+      {"clbr_empty", 0, [](Form& f) { f.kxedtClbr = ""; }, "kxedtClbr",
        "请输入 0 (不包含) 到 10 (包含) 之间的实数！"},
-      {"clbr_lower_excluded", 0, [](Form& f) { f.Clbr = "0"; }, "kxedtClbr",
+      {"clbr_lower_excluded", 0, [](Form& f) { f.kxedtClbr = "0"; }, "kxedtClbr",
        "请输入 0 (不包含) 到 10 (包含) 之间的实数！"},
-      {"clbr_upper_included", 0, [](Form& f) { f.Clbr = "10"; }, "", ""},
-      {"clmi_above", 0, [](Form& f) { f.Clmi = "5000.01"; }, "kxedtClmi",
+      {"clbr_upper_included", 0, [](Form& f) { f.kxedtClbr = "10"; }, "", ""},
+      {"clmi_above", 0, [](Form& f) { f.kxedtClmi = "5000.01"; }, "kxedtClmi",
        "请输入 0 (不包含) 到 5000 (包含) 之间的实数！"},
-      {"yll_above", 0, [](Form& f) { f.Yll = "10001"; }, "kxedtYll",
+      {"yll_above", 0, [](Form& f) { f.kxedtYll = "10001"; }, "kxedtYll",
        "请输入 0 (不包含) 到 10000 (包含) 之间的实数！"},
-      {"t1_lone_minus", 0, [](Form& f) { f.Jrqclwd = "-"; }, "kxedtJrqclwd",
+      {"t1_lone_minus", 0, [](Form& f) { f.kxedtJrqclwd = "-"; }, "kxedtJrqclwd",
        "请输入 -50 (包含) 到 5 (包含) 之间的实数！"},
-      {"t1_lower_included", 0, [](Form& f) { f.Jrqclwd = "-50"; }, "", ""},
-      {"t1_above", 0, [](Form& f) { f.Jrqclwd = "5.5"; }, "kxedtJrqclwd",
+      {"t1_lower_included", 0, [](Form& f) { f.kxedtJrqclwd = "-50"; }, "", ""},
+      {"t1_above", 0, [](Form& f) { f.kxedtJrqclwd = "5.5"; }, "kxedtJrqclwd",
        "请输入 -50 (包含) 到 5 (包含) 之间的实数！"},
-      {"k1_double_minus", 0, [](Form& f) { f.Bjyxs = "--5"; }, "kxedtBjyxs",
+      {"k1_double_minus", 0, [](Form& f) { f.kxedtBjyxs = "--5"; }, "kxedtBjyxs",
        "请输入 0 (不包含) 到 10 (包含) 之间的实数！"},
-      {"t2_below", 0, [](Form& f) { f.Jrhclwd = "4.9"; }, "kxedtJrhclwd",
+      {"t2_below", 0, [](Form& f) { f.kxedtJrhclwd = "4.9"; }, "kxedtJrhclwd",
        "请输入 5 (包含) 到 50 (包含) 之间的实数！"},
-      {"k2_zero", 0, [](Form& f) { f.Sjlyxs = "0"; }, "kxedtSjlyxs",
+      {"k2_zero", 0, [](Form& f) { f.kxedtSjlyxs = "0"; }, "kxedtSjlyxs",
        "请输入 0 (不包含) 到 10 (包含) 之间的实数！"},
       {"first_failing_edit_wins", 0,
        [](Form& f) {
-         f.Sjlyxs = "0";
-         f.Clmi = "";
+         f.kxedtSjlyxs = "0";
+         f.kxedtClmi = "";
        },
        "kxedtClmi", "请输入 0 (不包含) 到 5000 (包含) 之间的实数！"},
-      {"k2_so_small_the_demand_overflows", 0, [](Form& f) { f.Sjlyxs = "1E-305"; }, "kxedtSjlyxs",
-       "时间利用系数K2过小，耗热量超出计算范围！"},
-      {"other_tabs_not_checked", 1, [](Form& f) { f.Clbr = ""; }, "", ""},
-      {"ti_above", 1, [](Form& f) { f.Wjqw = "6"; }, "kxedtWjqw",
+      {"k2_so_small_the_demand_overflows", 0, [](Form& f) { f.kxedtSjlyxs = "1E-305"; },
+       "kxedtSjlyxs", "时间利用系数K2过小，耗热量超出计算范围！"},
+      {"other_tabs_not_checked", 1, [](Form& f) { f.kxedtClbr = ""; }, "", ""},
+      {"ti_above", 1, [](Form& f) { f.kxedtWjqw = "6"; }, "kxedtWjqw",
        "请输入 -50 (包含) 到 5 (包含) 之间的实数！"},
-      {"ti_minus_between_digits", 1, [](Form& f) { f.Wjqw = "1-2"; }, "kxedtWjqw",
+      {"ti_minus_between_digits", 1, [](Form& f) { f.kxedtWjqw = "1-2"; }, "kxedtWjqw",
        "请输入 -50 (包含) 到 5 (包含) 之间的实数！"},
-      {"max_t_below", 1, [](Form& f) { f.Jrzgwd = "4"; }, "kxedtJrzgwd",
+      {"max_t_below", 1, [](Form& f) { f.kxedtJrzgwd = "4"; }, "kxedtJrzgwd",
        "请输入 5 (包含) 到 100 (包含) 之间的实数！"},
-      {"c1_zero", 2, [](Form& f) { f.Cldrb = "0"; }, "kxedtCldrb",
+      {"c1_zero", 2, [](Form& f) { f.kxedtCldrb = "0"; }, "kxedtCldrb",
        "请输入 0 (不包含) 到 1000 (包含) 之间的实数！"},
-      {"c2_above", 2, [](Form& f) { f.Sdrjr = "1000.5"; }, "kxedtSdrjr",
+      {"c2_above", 2, [](Form& f) { f.kxedtSdrjr = "1000.5"; }, "kxedtSdrjr",
        "请输入 0 (不包含) 到 1000 (包含) 之间的实数！"},
-      {"sand_moisture_upper_excluded", 2, [](Form& f) { f.Szhsl = "100"; }, "kxedtSzhsl",
+      {"sand_moisture_upper_excluded", 2, [](Form& f) { f.kxedtSzhsl = "100"; }, "kxedtSzhsl",
        "请输入 0 (包含) 到 100 (不包含) 之间的实数！"},
-      {"stone_moisture_negative", 2, [](Form& f) { f.Hsl = "-1"; }, "kxedtHsl",
+      {"stone_moisture_negative", 2, [](Form& f) { f.kxedtHsl = "-1"; }, "kxedtHsl",
        "请输入 0 (包含) 到 100 (不包含) 之间的实数！"},
       {"edits_before_table", 2,
        [](Form& f) {
-         f.Hsl = "";
+         f.kxedtHsl = "";
          f.AdvStringGrid1.At(1, 1) = "";
        },
        "kxedtHsl", "请输入 0 (包含) 到 100 (不包含) 之间的实数！"},
@@ -237,9 +237,9 @@ TEST(ConcreteHeatForm, Checks) {
          SetMix(f, {"0", "0", "0", "0"}, {"1", "2", "3", "4"});
        },
        "AdvStringGrid1(1,1)", "表格中材料用量不能全部为0！"},
-      {"t0_lower_excluded", 3, [](Form& f) { f.Bhwwd = "0"; }, "kxedtBhwwd",
+      {"t0_lower_excluded", 3, [](Form& f) { f.kxedtBhwwd = "0"; }, "kxedtBhwwd",
        "请输入 0 (不包含) 到 100 (包含) 之间的实数！"},
-      {"shed_above", 3, [](Form& f) { f.Bhjpnwd = "100.1"; }, "kxedtBhjpnwd",
+      {"shed_above", 3, [](Form& f) { f.kxedtBhjpnwd = "100.1"; }, "kxedtBhjpnwd",
        "请输入 -50 (包含) 到 100 (包含) 之间的实数！"},
   };
   for (const Case& c : cases) {
@@ -275,33 +275,36 @@ TEST(ConcreteHeatForm, RangeEnds) {
   const char* const kMass = "表格中材料用量必须为0（包括）～5000（包括）之间的数值！";
   const char* const kTemp = "表格中材料温度必须为-50（包括）～100（包括）之间的数值！";
   const Case cases[] = {
-      {"c", 0, [](Form& f, const std::string& t) { f.Clbr = t; }, "kxedtClbr", 0, false, 10, true},
-      {"rho", 0, [](Form& f, const std::string& t) { f.Clmi = t; }, "kxedtClmi", 0, false, 5000,
+      {"c", 0, [](Form& f, const std::string& t) { f.kxedtClbr = t; }, "kxedtClbr", 0, false, 10,
        true},
-      {"v", 0, [](Form& f, const std::string& t) { f.Yll = t; }, "kxedtYll", 0, false, 10000, true},
-      {"t1", 0, [](Form& f, const std::string& t) { f.Jrqclwd = t; }, "kxedtJrqclwd", -50, true, 5,
+      {"rho", 0, [](Form& f, const std::string& t) { f.kxedtClmi = t; }, "kxedtClmi", 0, false,
+       5000, true},
+      {"v", 0, [](Form& f, const std::string& t) { f.kxedtYll = t; }, "kxedtYll", 0, false, 10000,
        true},
-      {"k1", 0, [](Form& f, const std::string& t) { f.Bjyxs = t; }, "kxedtBjyxs", 0, false, 10,
+      {"t1", 0, [](Form& f, const std::string& t) { f.kxedtJrqclwd = t; }, "kxedtJrqclwd", -50,
+       true, 5, true},
+      {"k1", 0, [](Form& f, const std::string& t) { f.kxedtBjyxs = t; }, "kxedtBjyxs", 0, false, 10,
        true},
-      {"t2", 0, [](Form& f, const std::string& t) { f.Jrhclwd = t; }, "kxedtJrhclwd", 5, true, 50,
+      {"t2", 0, [](Form& f, const std::string& t) { f.kxedtJrhclwd = t; }, "kxedtJrhclwd", 5, true,
+       50, true},
+      {"k2", 0, [](Form& f, const std::string& t) { f.kxedtSjlyxs = t; }, "kxedtSjlyxs", 0, false,
+       10, true},
+      {"ti", 1, [](Form& f, const std::string& t) { f.kxedtWjqw = t; }, "kxedtWjqw", -50, true, 5,
        true},
-      {"k2", 0, [](Form& f, const std::string& t) { f.Sjlyxs = t; }, "kxedtSjlyxs", 0, false, 10,
-       true},
-      {"ti", 1, [](Form& f, const std::string& t) { f.Wjqw = t; }, "kxedtWjqw", -50, true, 5, true},
-      {"max_t", 1, [](Form& f, const std::string& t) { f.Jrzgwd = t; }, "kxedtJrzgwd", 5, true, 100,
-       true},
-      {"c1", 2, [](Form& f, const std::string& t) { f.Cldrb = t; }, "kxedtCldrb", 0, false, 1000,
-       true},
-      {"c2", 2, [](Form& f, const std::string& t) { f.Sdrjr = t; }, "kxedtSdrjr", 0, false, 1000,
-       true},
-      {"sand_moisture", 2, [](Form& f, const std::string& t) { f.Szhsl = t; }, "kxedtSzhsl", 0,
-       true, 100, false},
-      {"stone_moisture", 2, [](Form& f, const std::string& t) { f.Hsl = t; }, "kxedtHsl", 0, true,
-       100, false},
-      {"t0", 3, [](Form& f, const std::string& t) { f.Bhwwd = t; }, "kxedtBhwwd", 0, false, 100,
-       true},
-      {"shed", 3, [](Form& f, const std::string& t) { f.Bhjpnwd = t; }, "kxedtBhjpnwd", -50, true,
+      {"max_t", 1, [](Form& f, const std::string& t) { f.kxedtJrzgwd = t; }, "kxedtJrzgwd", 5, true,
        100, true},
+      {"c1", 2, [](Form& f, const std::string& t) { f.kxedtCldrb = t; }, "kxedtCldrb", 0, false,
+       1000, true},
+      {"c2", 2, [](Form& f, const std::string& t) { f.kxedtSdrjr = t; }, "kxedtSdrjr", 0, false,
+       1000, true},
+      {"sand_moisture", 2, [](Form& f, const std::string& t) { f.kxedtSzhsl = t; }, "kxedtSzhsl", 0,
+       true, 100, false},
+      {"stone_moisture", 2, [](Form& f, const std::string& t) { f.kxedtHsl = t; }, "kxedtHsl", 0,
+       true, 100, false},
+      {"t0", 3, [](Form& f, const std::string& t) { f.kxedtBhwwd = t; }, "kxedtBhwwd", 0, false,
+       100, true},
+      {"shed", 3, [](Form& f, const std::string& t) { f.kxedtBhjpnwd = t; }, "kxedtBhjpnwd", -50,
+       true, 100, true},
       {"stone_mass", 2, [](Form& f, const std::string& t) { f.AdvStringGrid1.At(4, 1) = t; },
        "AdvStringGrid1(4,1)", 0, true, 5000, true, kMass},
       {"water_temperature", 2, [](Form& f, const std::string& t) { f.AdvStringGrid1.At(1, 2) = t; },
@@ -345,23 +348,23 @@ TEST(ConcreteHeatForm, SaveDefaultsChecksEveryTabInOrder) {
        "AdvStringGrid1(3,2)"},
       {"tab0_before_tab3",
        [](Form& f) {
-         f.Bhwwd = "";
-         f.Sjlyxs = "";
+         f.kxedtBhwwd = "";
+         f.kxedtSjlyxs = "";
        },
        "kxedtSjlyxs"},
       {"table_before_tab3",
        [](Form& f) {
-         f.Bhjpnwd = "-51";
+         f.kxedtBhjpnwd = "-51";
          f.AdvStringGrid1.At(1, 1) = "-1";
        },
        "AdvStringGrid1(1,1)"},
       {"edits_of_tab2_before_its_table",
        [](Form& f) {
-         f.Sdrjr = "0";
+         f.kxedtSdrjr = "0";
          f.AdvStringGrid1.At(1, 1) = "-1";
        },
        "kxedtSdrjr"},
-      {"tab3_alone", [](Form& f) { f.Bhjpnwd = "-51"; }, "kxedtBhjpnwd"},
+      {"tab3_alone", [](Form& f) { f.kxedtBhjpnwd = "-51"; }, "kxedtBhjpnwd"},
       // Valid data, only no mix temperature to calculate: saving is not refused.
       {"all_masses_zero_may_be_saved",
        [](Form& f) {
@@ -449,14 +452,14 @@ TEST(ConcreteHeatForm, StoreCopiesTheControlsBack) {
 
   Form again = Load(item);
   EXPECT_EQ(again.cbJrfs, -1);  // nothing matches an empty method
-  EXPECT_EQ(again.Clbr, "4.2");
+  EXPECT_EQ(again.kxedtClbr, "4.2");
   EXPECT_EQ(again.AdvStringGrid1, f.AdvStringGrid1);
   EXPECT_EQ(again.cbSnbh, 1);
 }
 
 TEST(ConcreteHeatForm, StoreStopsAtAnEditThatIsNoNumber) {
   Form f = Valid();
-  f.Yll = "-";
+  f.kxedtYll = "-";
   TConcreteHeat item;
   EXPECT_THROW(Store(f, item), ConversionError);
   EXPECT_EQ(item.Clbr, 4.2);  // copied before the failure
