@@ -92,20 +92,22 @@ void KxedtTimesExit(Form& form) {
 }
 
 void NAdd2Click(Form& form) {
+  RequireTab(form.activeTab, kTabCount, kKindInWords);
   if (form.activeTab == kTabAverageTemp) {
     AddTableRow(form.advsgTemp);
     form.kxedtTimes = NumberText(static_cast<double>(IntValue(form.kxedtTimes) + 1));
-  } else if (form.activeTab == kTabTimeTemp) {
+  } else {
     AddTableRow(form.advsgTemp2);
   }
 }
 
 void NDlt2Click(Form& form) {
+  RequireTab(form.activeTab, kTabCount, kKindInWords);
   if (form.activeTab == kTabAverageTemp) {
     DeleteTableRows(form.advsgTemp);
     const int64_t value = IntValue(form.kxedtTimes);
     form.kxedtTimes = value > 1 ? NumberText(static_cast<double>(value - 1)) : "1";
-  } else if (form.activeTab == kTabTimeTemp) {
+  } else {
     DeleteTableRows(form.advsgTemp2);
   }
 }

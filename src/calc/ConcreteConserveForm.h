@@ -16,6 +16,8 @@ namespace wcthrm::calc::concreteconserve {
 inline constexpr int kTabCount = 2;
 inline constexpr int kTabAverageTemp = 0;  // tsAverageTemp: mean temperature
 inline constexpr int kTabTimeTemp = 1;     // tsTimeTemp: equivalent time or temperature
+// How a RangeError for a tab the form does not have names it.
+inline constexpr char kKindInWords[] = "concrete curing form";
 
 // What the dialog's controls hold, each field named after its control.
 struct Form {
@@ -63,12 +65,12 @@ Form Load(const TConcreteConserve& item);
 // what was copied before stays copied.
 void Store(const Form& form, TConcreteConserve& item);
 
-// The checks of a tab, stopping at the first fault; nullopt when its book may be written
-// (also for a tab without checks).
+// The checks of a tab, stopping at the first fault; nullopt when its book may be written.
+// Throws RangeError for a tab outside 0 … kTabCount-1, as Book and the popup menu do.
 CheckResult Check(const Form& form, int tab);
 // "保存默认值" saves only when both tabs pass, first tab first.
 CheckResult CheckForSaveDefaults(const Form& form);
-// The book of a tab whose Check passed; empty for a tab without a calculation.
+// The book of a tab whose Check passed.
 BookLines Book(const Form& form, int tab);
 
 // Appends a data row numbered in column 0, its data cells empty.
@@ -83,9 +85,10 @@ void SetDataRows(Table& table, int n);
 // table gets n data rows; any other text leaves it alone.
 void KxedtTimesExit(Form& form);
 // "增加(&A)": a row for the active tab's table; on tab 0 the count goes up by one.
+// RangeError, and nothing changed, for an active tab the form does not have.
 void NAdd2Click(Form& form);
 // "删除(&D)": deletes in the active tab's table; on tab 0 the count goes down by one, not
-// below 1.
+// below 1. RangeError, and nothing changed, for an active tab the form does not have.
 void NDlt2Click(Form& form);
 
 }  // namespace wcthrm::calc::concreteconserve

@@ -144,9 +144,8 @@ BookLines TimeTempBook(const Form& form) {
 }  // namespace
 
 CheckResult Check(const Form& form, int tab) {
-  if (tab == kTabAverageTemp) return CheckAverageTemp(form);
-  if (tab == kTabTimeTemp) return CheckTimeTemp(form);
-  return std::nullopt;
+  RequireTab(tab, kTabCount, kKindInWords);
+  return tab == kTabAverageTemp ? CheckAverageTemp(form) : CheckTimeTemp(form);
 }
 
 CheckResult CheckForSaveDefaults(const Form& form) {
@@ -155,9 +154,8 @@ CheckResult CheckForSaveDefaults(const Form& form) {
 }
 
 BookLines Book(const Form& form, int tab) {
-  if (tab == kTabAverageTemp) return AverageTempBook(form);
-  if (tab == kTabTimeTemp) return TimeTempBook(form);
-  return {};
+  RequireTab(tab, kTabCount, kKindInWords);
+  return tab == kTabAverageTemp ? AverageTempBook(form) : TimeTempBook(form);
 }
 
 }  // namespace wcthrm::calc::concreteconserve

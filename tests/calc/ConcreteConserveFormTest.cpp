@@ -104,12 +104,29 @@ TEST(ConcreteConserveForm, BooksOfTheWorkedExamples) {
        PeriodForm(0, "15", {{"15", "30"}}),
        1,
        {"当量时间t$do$＝（15×30）/15", "           ＝30（h或d）"}},
-      {"NoBookForAnUnknownTab", MeanForm("20", "1", {"10"}), 2, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(Check(c.form, c.tab), std::nullopt);
     EXPECT_EQ(Book(c.form, c.tab), c.lines);
+  }
+}
+
+TEST(ConcreteConserveForm, ATabTheFormDoesNotHaveIsAnError) {
+  const struct {
+    const char* name;
+    int tab;
+  } cases[] = {{"AfterTheLast", kTabCount}, {"Negative", -1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Form f = MeanForm("20", "1", {"10"});
+    EXPECT_THROW(Check(f, c.tab), RangeError);
+    EXPECT_THROW(Book(f, c.tab), RangeError);
+    f.activeTab = c.tab;
+    const Form before = f;
+    EXPECT_THROW(NAdd2Click(f), RangeError);
+    EXPECT_THROW(NDlt2Click(f), RangeError);
+    EXPECT_EQ(f, before);
   }
 }
 
