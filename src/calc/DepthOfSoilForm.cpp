@@ -17,24 +17,25 @@ const Row kDayHeader = {"序号", "冻结的天数t（d）", "平均日负气温
 const Row kLayerHeader = {"序号", "保温材料的铺设厚度hi(cm)", "对土壤冻结影响系数βi"};
 
 // Header row and row numbers, as the dialog writes them when it is shown.
-void SetHeader(Grid& g, const Row& header) {
+void SetHeader(Table& g, const Row& header) {
   g.cells.at(0) = header;
   for (int r = 1; r <= g.DataRows(); ++r) g.At(0, r) = std::to_string(r);
 }
 
-Grid DesignGrid(const Row& header) {
-  Grid g{{Row(3), Row(3), Row(3)}};
-  SetHeader(g, header);
-  return g;
+// Two data rows at design time.
+Table DesignTable(const Row& header) {
+  Table t = Table::Sized(3, 3);
+  SetHeader(t, header);
+  return t;
 }
 
-void AppendRow(Grid& g, std::string second, std::string third) {
+void AppendRow(Table& g, std::string second, std::string third) {
   g.cells.push_back({std::to_string(g.DataRows() + 1), std::move(second), std::move(third)});
 }
 
 // Counts from 1 to 100 resize the table; then each stored cell goes into its row, where the
 // table has that row.
-void FillTable(Grid& g, int32_t count, const std::vector<std::string>& cells) {
+void FillTable(Table& g, int32_t count, const std::vector<std::string>& cells) {
   if (count >= 1 && count <= 100) {
     while (g.DataRows() < count) AppendRow(g, "0", "0.00");
     while (g.DataRows() > count) g.cells.pop_back();
@@ -46,7 +47,7 @@ void FillTable(Grid& g, int32_t count, const std::vector<std::string>& cells) {
   }
 }
 
-std::vector<std::string> CellsOf(const Grid& g) {
+std::vector<std::string> CellsOf(const Table& g) {
   std::vector<std::string> cells;
   for (int r = 1; r <= g.DataRows(); ++r) {
     cells.push_back(ToGbk(g.At(1, r)));
@@ -55,9 +56,11 @@ std::vector<std::string> CellsOf(const Grid& g) {
   return cells;
 }
 
-void Renumber(Grid& g) {
+void Renumber(Table& g) {
   for (int r = 1; r <= g.DataRows(); ++r) g.At(0, r) = std::to_string(r);
 }
+
+void SelectCell(Table& g, int col, int row) { g.selection = {col, row, col, row}; }
 
 bool ValidDays(const std::string& text) {
   if (text.empty() || !IsNumberText(text)) return false;
@@ -73,12 +76,12 @@ bool ValidTemperature(const std::string& text) {
 
 }  // namespace
 
-Grid& DayTable(Form& form, int tab) {
-  std::array<Grid*, kTabCount> tables = {&form.advsgNoHeatSoil, &form.advsgSdbwtr,
-                                         &form.advsgFxbwtr, &form.advsgFgbwtr};
+Table& DayTable(Form& form, int tab) {
+  std::array<Table*, kTabCount> tables = {&form.advsgNoHeatSoil, &form.advsgSdbwtr,
+                                          &form.advsgFxbwtr, &form.advsgFgbwtr};
   return *tables.at(tab);
 }
-const Grid& DayTable(const Form& form, int tab) { return DayTable(const_cast<Form&>(form), tab); }
+const Table& DayTable(const Form& form, int tab) { return DayTable(const_cast<Form&>(form), tab); }
 
 bool& AutoCal(Form& form, int tab) {
   std::array<bool*, kTabCount> boxes = {&form.cbAutoCal1, &form.cbAutoCal2, &form.cbAutoCal3,
@@ -98,8 +101,8 @@ const std::string& PField(const Form& form, int tab) {
 
 Form DesignForm() {
   Form form;
-  for (int tab = 0; tab < kTabCount; ++tab) DayTable(form, tab) = DesignGrid(kDayHeader);
-  form.advsgFgbwtr2 = DesignGrid(kLayerHeader);
+  for (int tab = 0; tab < kTabCount; ++tab) DayTable(form, tab) = DesignTable(kDayHeader);
+  form.advsgFgbwtr2 = DesignTable(kLayerHeader);
   return form;
 }
 
@@ -144,7 +147,7 @@ void LoadFromItem(const TDepthOfSoil& item, Form& form) {
   form.kxedtDjzs4 = NumberText(item.Djzs4);
   FillTable(form.advsgFgbwtr, item.Count4, item.slFourNoHeatSoil);
 
-  Grid& layers = form.advsgFgbwtr2;
+  Table& layers = form.advsgFgbwtr2;
   FillTable(layers, item.Count5, item.slFiveNoHeatSoil);
   // Taken from the cells as they now stand, so a reload never keeps an unknown row whose cell
   // no longer reads "求解项".
@@ -201,7 +204,7 @@ void Store(const Form& form, TDepthOfSoil& item) {
   item.slFiveNoHeatSoil = CellsOf(form.advsgFgbwtr2);
 }
 
-double SumFreezingIndex(Grid& table) {
+double SumFreezingIndex(Table& table) {
   double sum = 0;
   for (int r = 1; r <= table.DataRows(); ++r) {
     std::string& days = table.At(1, r);
@@ -224,14 +227,15 @@ void DayTableTouched(Form& form, int tab) {
   if (AutoCal(form, tab)) PField(form, tab) = NumberText(sum);
 }
 
-CellPos AddDayRow(Form& form, int tab) {
-  Grid& g = DayTable(form, tab);
+void AddDayRow(Form& form, int tab) {
+  Table& g = DayTable(form, tab);
   AppendRow(g, "0", "0.00");
-  return {1, g.DataRows()};
+  SelectCell(g, 1, g.DataRows());
 }
 
-CellPos DeleteDayRows(Form& form, int tab, int first, int last) {
-  Grid& g = DayTable(form, tab);
+void DeleteDayRows(Form& form, int tab) {
+  Table& g = DayTable(form, tab);
+  int first = g.selection.top, last = g.selection.bottom;
   if (first > last) std::swap(first, last);
   first = std::max(first, 1);
   last = std::min(last, g.DataRows());
@@ -239,29 +243,38 @@ CellPos DeleteDayRows(Form& form, int tab, int first, int last) {
     // The grid keeps one data row; it starts over.
     g.cells.resize(2);
     g.cells[1] = {"1", "0", "0.00"};
-    return {1, 1};
+    SelectCell(g, 1, 1);
+    return;
   }
-  if (first > last) return {1, std::clamp(first, 1, g.DataRows())};
+  if (first > last) {
+    SelectCell(g, 1, std::clamp(first, 1, g.DataRows()));
+    return;
+  }
   g.cells.erase(g.cells.begin() + first, g.cells.begin() + last + 1);
   Renumber(g);
-  return {1, std::min(first, g.DataRows())};
+  SelectCell(g, 1, std::min(first, g.DataRows()));
 }
 
-CellPos AddLayerRow(Form& form) {
-  Grid& g = form.advsgFgbwtr2;
+void AddLayerRow(Form& form) {
+  Table& g = form.advsgFgbwtr2;
   AppendRow(g, "", "0.00");
-  return {1, g.DataRows()};
+  SelectCell(g, 1, g.DataRows());
 }
 
-CellPos DeleteLayerRow(Form& form, int row) {
-  Grid& g = form.advsgFgbwtr2;
+void DeleteLayerRow(Form& form) {
+  Table& g = form.advsgFgbwtr2;
+  const int row = g.selection.top;  // the layer table selects one row at a time
   if (g.DataRows() <= 1) {
     g.cells.resize(2);
     g.cells[1] = {"1", "", "0.00"};
     form.UnknownRow = -1;
-    return {1, 1};
+    SelectCell(g, 1, 1);
+    return;
   }
-  if (row < 1 || row > g.DataRows()) return {1, std::clamp(row, 1, g.DataRows())};
+  if (row < 1 || row > g.DataRows()) {
+    SelectCell(g, 1, std::clamp(row, 1, g.DataRows()));
+    return;
+  }
   if (row == form.UnknownRow) {
     form.UnknownRow = -1;
   } else if (row < form.UnknownRow) {
@@ -269,7 +282,7 @@ CellPos DeleteLayerRow(Form& form, int row) {
   }
   g.cells.erase(g.cells.begin() + row);
   Renumber(g);
-  return {1, std::min(row, g.DataRows())};
+  SelectCell(g, 1, std::min(row, g.DataRows()));
 }
 
 ThicknessEditor EnterThicknessEditor(const Form& form, int row) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calc/FormCommon.h"
+#include "calc/Table.h"
 #include "model/U_Class_DepthOfSoil.h"
 
 namespace wcthrm::calc::depthofsoil {
@@ -24,18 +25,8 @@ inline constexpr const char* kLayerTable = "advsgFgbwtr2";
 inline constexpr const char* kUnknown = "求解项";
 inline constexpr const char* kKnown = "已知项";
 
-// One table as the grid holds it: cells[row][col], row 0 the fixed header row, column 0 the
-// fixed row numbers, columns 1 and 2 the data; data rows are 1..DataRows().
-struct Grid {
-  std::vector<std::vector<std::string>> cells;
-
-  int DataRows() const { return static_cast<int>(cells.size()) - 1; }
-  std::string& At(int col, int row) { return cells.at(row).at(col); }
-  const std::string& At(int col, int row) const { return cells.at(row).at(col); }
-  bool operator==(const Grid&) const = default;
-};
-
-// What the dialog's controls hold; edit texts and cells are UTF-8.
+// What the dialog's controls hold; edit texts and cells are UTF-8. Every table has the row
+// numbers in column 0 and two data columns.
 struct Form {
   int activeTab = 0;
 
@@ -45,12 +36,12 @@ struct Form {
   std::string kxedtDjxs = "0.00";
   std::string kxedtDjzs1 = "0.00";
   std::string kxedtSumTemp = "0.00";
-  Grid advsgNoHeatSoil;
+  Table advsgNoHeatSoil;
 
   // Tab 1 "松动保温土壤"
   bool cbAutoCal2 = true;
   std::string kxedtDjzs2 = "0.00";
-  Grid advsgSdbwtr;
+  Table advsgSdbwtr;
   bool RadioButton1 = true;  // RadioButton2 is its opposite
   std::string kxedtDjxs2 = "0.00";
   std::string kxedtFdjsxs = "0.00";
@@ -58,7 +49,7 @@ struct Form {
   // Tab 2 "覆雪保温土壤"
   bool cbAutoCal3 = true;
   std::string kxedtDjzs3 = "0.00";
-  Grid advsgFxbwtr;
+  Table advsgFxbwtr;
   std::string kxedtXdpjrdxs = "0.00";
   std::string kxedtXdpjfgxs = "0.00";
   std::string kxedtYxxs = "1";
@@ -67,16 +58,16 @@ struct Form {
   // Tab 3 "覆盖保温材料土壤"
   bool cbAutoCal4 = true;
   std::string kxedtDjzs4 = "0.00";
-  Grid advsgFgbwtr;
-  Grid advsgFgbwtr2;    // layers: thickness cell ("求解项", "已知项,10" or empty), βi cell
+  Table advsgFgbwtr;
+  Table advsgFgbwtr2;   // layers: thickness cell ("求解项", "已知项,10" or empty), βi cell
   int UnknownRow = -1;  // the layer row whose thickness cell is "求解项", or -1
 
   bool operator==(const Form&) const = default;
 };
 
 // The controls of tab 0..3.
-Grid& DayTable(Form& form, int tab);
-const Grid& DayTable(const Form& form, int tab);
+Table& DayTable(Form& form, int tab);
+const Table& DayTable(const Form& form, int tab);
 bool& AutoCal(Form& form, int tab);
 bool AutoCal(const Form& form, int tab);
 std::string& PField(Form& form, int tab);
@@ -113,14 +104,7 @@ int UnknownLayer(const Form& form);
 std::string ThicknessText(const std::string& cell);
 
 // Sums days x temperature over a day table after turning every invalid cell into "0".
-double SumFreezingIndex(Grid& table);
-
-// A grid cell.
-struct CellPos {
-  int col = 1;
-  int row = 1;
-  bool operator==(const CellPos&) const = default;
-};
+double SumFreezingIndex(Table& table);
 
 // A click on the "自动累加" box of tab 0..3 leaving it checked or clear: a checked box puts
 // the table's sum into the P field.
@@ -129,16 +113,18 @@ void SetAutoCal(Form& form, int tab, bool checked);
 // while the box is checked (the table cannot be edited otherwise).
 void DayTableTouched(Form& form, int tab);
 
-// "增加(&A)" on a day table: a row "n", "0", "0.00"; returns its day cell.
-CellPos AddDayRow(Form& form, int tab);
-// "删除(&D)" on a day table with rows first..last selected; one row always stays ("1", "0",
-// "0.00" when none would). Returns the cell to select.
-CellPos DeleteDayRows(Form& form, int tab, int first, int last);
+// "增加(&A)" on a day table: a row "n", "0", "0.00", whose day cell becomes the selection.
+void AddDayRow(Form& form, int tab);
+// "删除(&D)" on a day table: the selected rows go; one row always stays ("1", "0", "0.00" when
+// none would). The selection becomes one day cell.
+void DeleteDayRows(Form& form, int tab);
 
-// "增加(&A)" on the layer table: a row "n", empty, "0.00"; returns its thickness cell.
-CellPos AddLayerRow(Form& form);
-// "删除(&D)" on the layer table with row selected, keeping UnknownRow on its layer.
-CellPos DeleteLayerRow(Form& form, int row);
+// "增加(&A)" on the layer table: a row "n", empty, "0.00", whose thickness cell becomes the
+// selection.
+void AddLayerRow(Form& form);
+// "删除(&D)" on the layer table: the selected row goes, UnknownRow stays on its layer; the
+// selection becomes one thickness cell.
+void DeleteLayerRow(Form& form);
 
 // The in-cell editor of a thickness cell: drop-down cbNumType beside the integer field
 // kxedtDays.

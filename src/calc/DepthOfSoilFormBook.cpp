@@ -21,7 +21,7 @@ double WriteFreezingIndex(const Form& form, int tab, BookLines& lines) {
     lines.push_back("P＝" + PField(form, tab));
     return p;
   }
-  const Grid& g = DayTable(form, tab);
+  const Table& g = DayTable(form, tab);
   std::string line = "P＝";
   for (int r = 1; r <= g.DataRows(); ++r) line += g.At(1, r) + "×" + g.At(2, r) + kPlus;
   if (line.ends_with(kPlus)) line.resize(line.size() - kPlus.size());
@@ -89,7 +89,7 @@ void WriteInsulatedSoil(const Form& form, BookLines& lines) {
   lines.push_back("H＝60×（0.004×" + pText + "－10#-6#×" + pText + "#2#）");
   lines.push_back(" ＝" + RoundToStr(2, x));
 
-  const Grid& g = form.advsgFgbwtr2;
+  const Table& g = form.advsgFgbwtr2;
   const int u = UnknownLayer(form);
   double known = 0;
   std::string terms;
@@ -113,7 +113,7 @@ void WriteInsulatedSoil(const Form& form, BookLines& lines) {
 
 double FreezingIndex(const Form& form, int tab) {
   if (!AutoCal(form, tab)) return Num(PField(form, tab));
-  const Grid& g = DayTable(form, tab);
+  const Table& g = DayTable(form, tab);
   double p = 0;
   for (int r = 1; r <= g.DataRows(); ++r) p += Num(g.At(1, r)) * Num(g.At(2, r));
   return p;

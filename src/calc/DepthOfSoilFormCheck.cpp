@@ -42,7 +42,7 @@ CheckResult CheckTypedIndex(const Form& form, int tab) {
 
 // Checked even while automatic summation is off and the table cannot be edited.
 CheckResult CheckDayTable(const Form& form, int tab) {
-  const Grid& g = DayTable(form, tab);
+  const Table& g = DayTable(form, tab);
   const char* name = kDayTables[tab];
   for (int r = 1; r <= g.DataRows(); ++r) {
     if (auto f = CheckCell(name, 1, r, g.At(1, r), Incl(0), Incl(366), kDaysMessage)) return f;
@@ -56,7 +56,7 @@ CheckResult CheckDayTable(const Form& form, int tab) {
 }
 
 CheckResult CheckLayerTable(const Form& form) {
-  const Grid& g = form.advsgFgbwtr2;
+  const Table& g = form.advsgFgbwtr2;
   const int u = UnknownLayer(form);
   if (u < 0) return Fault{kLayerTable, 1, 1, kNoUnknown};
   auto betaU = ParseDecimal(g.At(2, u));
@@ -121,7 +121,7 @@ CheckResult CheckSnowDivisors(const Form& form) {
 
 // Layers whose product overflows, or a divisor so small that the thickness does.
 CheckResult CheckLayerResult(const Form& form) {
-  const Grid& g = form.advsgFgbwtr2;
+  const Table& g = form.advsgFgbwtr2;
   const int u = UnknownLayer(form);
   double known = 0;
   for (int r = 1; r <= g.DataRows(); ++r) {

@@ -19,14 +19,14 @@ const std::string kThickness200 =
     "已知项中保温材料铺设厚度必须为0（包括）～200（包括）之间的数值！";
 
 // Replaces a table's data rows, numbering them.
-void SetRows(Grid& g, const Rows& rows) {
+void SetRows(Table& g, const Rows& rows) {
   g.cells.resize(1);
   for (const auto& [first, second] : rows) {
     g.cells.push_back({std::to_string(g.cells.size()), first, second});
   }
 }
 
-Rows DataOf(const Grid& g) {
+Rows DataOf(const Table& g) {
   Rows rows;
   for (int r = 1; r <= g.DataRows(); ++r) rows.emplace_back(g.At(1, r), g.At(2, r));
   return rows;
@@ -455,7 +455,7 @@ TEST(DepthOfSoilForm, LoadNewItem) {
   const Form f = Load(NewItem());
   for (int tab = 0; tab < kTabCount; ++tab) {
     SCOPED_TRACE(tab);
-    const Grid& g = DayTable(f, tab);
+    const Table& g = DayTable(f, tab);
     EXPECT_EQ(g.cells, (std::vector<std::vector<std::string>>{
                            {"序号", "冻结的天数t（d）", "平均日负气温T（℃）"}, {"1", "0", "0"}}));
     EXPECT_EQ(PField(f, tab), "0");
@@ -489,7 +489,7 @@ TEST(DepthOfSoilForm, LoadShowsTypedIndexWhateverTheRowCount) {
       const Form f = Load(item);
       EXPECT_EQ(PField(f, tab), "123.5");
       EXPECT_FALSE(AutoCal(f, tab));
-      const Grid& g = DayTable(f, tab);
+      const Table& g = DayTable(f, tab);
       EXPECT_EQ(g.DataRows(), count <= 100 ? count : 2);
       EXPECT_EQ(g.At(1, g.DataRows()), "400");
       EXPECT_EQ(g.At(0, g.DataRows()), std::to_string(g.DataRows()));
@@ -666,21 +666,25 @@ TEST(DepthOfSoilForm, BoxesAndTableTouches) {
   EXPECT_EQ(f.kxedtDjzs2, "0.00");  // other tabs untouched
 }
 
+// The cell a table operation leaves selected.
+CellRange Selected(int col, int row) { return {col, row, col, row}; }
+
 TEST(DepthOfSoilForm, DayRowsAddAndDelete) {
   struct Case {
     const char* name;
     int rows;
     int first, last;
     std::vector<std::string> left;  // day cells of the remaining rows
-    CellPos selected;
+    CellRange selected;
   };
   const Case cases[] = {
-      {"OnlyRowResets", 1, 1, 1, {"0"}, {1, 1}},
-      {"MiddleRow", 3, 2, 2, {"d1", "d3"}, {1, 2}},
-      {"LastRow", 3, 3, 3, {"d1", "d2"}, {1, 2}},
-      {"RangeOfRows", 4, 2, 3, {"d1", "d4"}, {1, 2}},
-      {"RangeGivenBackwards", 4, 3, 1, {"d4"}, {1, 1}},
-      {"AllRowsKeepOne", 3, 1, 3, {"0"}, {1, 1}},
+      {"OnlyRowResets", 1, 1, 1, {"0"}, Selected(1, 1)},
+      {"MiddleRow", 3, 2, 2, {"d1", "d3"}, Selected(1, 2)},
+      {"LastRow", 3, 3, 3, {"d1", "d2"}, Selected(1, 2)},
+      {"RangeOfRows", 4, 2, 3, {"d1", "d4"}, Selected(1, 2)},
+      {"RangeGivenBackwards", 4, 3, 1, {"d4"}, Selected(1, 1)},
+      {"AllRowsKeepOne", 3, 1, 3, {"0"}, Selected(1, 1)},
+      {"SelectionBelowTheRows", 3, 5, 6, {"d1", "d2", "d3"}, Selected(1, 3)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -688,8 +692,10 @@ TEST(DepthOfSoilForm, DayRowsAddAndDelete) {
     Rows rows;
     for (int r = 1; r <= c.rows; ++r) rows.emplace_back("d" + std::to_string(r), "t");
     SetRows(f.advsgFgbwtr, rows);
-    EXPECT_EQ(DeleteDayRows(f, 3, c.first, c.last), c.selected);
-    const Grid& g = f.advsgFgbwtr;
+    f.advsgFgbwtr.selection = {1, c.first, 2, c.last};
+    DeleteDayRows(f, 3);
+    const Table& g = f.advsgFgbwtr;
+    EXPECT_EQ(g.selection, c.selected);
     ASSERT_EQ(g.DataRows(), static_cast<int>(c.left.size()));
     for (int r = 1; r <= g.DataRows(); ++r) {
       EXPECT_EQ(g.At(0, r), std::to_string(r));
@@ -702,9 +708,11 @@ TEST(DepthOfSoilForm, DayRowsAddAndDelete) {
 
   Form f = DesignForm();
   SetRows(f.advsgSdbwtr, {{"5", "5"}});
-  EXPECT_EQ(AddDayRow(f, 1), (CellPos{1, 2}));
+  AddDayRow(f, 1);
+  EXPECT_EQ(f.advsgSdbwtr.selection, Selected(1, 2));
   EXPECT_EQ(f.advsgSdbwtr.cells.back(), (std::vector<std::string>{"2", "0", "0.00"}));
   EXPECT_EQ(f.kxedtDjzs2, "0.00");
+  EXPECT_EQ(f.advsgNoHeatSoil, DesignForm().advsgNoHeatSoil);  // the tab's own table only
 }
 
 TEST(DepthOfSoilForm, LayerRowsKeepTheUnknown) {
@@ -715,13 +723,14 @@ TEST(DepthOfSoilForm, LayerRowsKeepTheUnknown) {
     int deleted;
     int unknownAfter;
     std::vector<std::string> left;  // β cells of the remaining rows
+    CellRange selected;
   };
   const Case cases[] = {
-      {"DeleteAboveUnknown", 4, 3, 1, 2, {"b2", "b3", "b4"}},
-      {"DeleteUnknown", 4, 3, 3, -1, {"b1", "b2", "b4"}},
-      {"DeleteBelowUnknown", 4, 3, 4, 3, {"b1", "b2", "b3"}},
-      {"DeleteWithoutUnknown", 2, -1, 1, -1, {"b2"}},
-      {"OnlyRowResets", 1, 1, 1, -1, {"0.00"}},
+      {"DeleteAboveUnknown", 4, 3, 1, 2, {"b2", "b3", "b4"}, Selected(1, 1)},
+      {"DeleteUnknown", 4, 3, 3, -1, {"b1", "b2", "b4"}, Selected(1, 3)},
+      {"DeleteBelowUnknown", 4, 3, 4, 3, {"b1", "b2", "b3"}, Selected(1, 3)},
+      {"DeleteWithoutUnknown", 2, -1, 1, -1, {"b2"}, Selected(1, 1)},
+      {"OnlyRowResets", 1, 1, 1, -1, {"0.00"}, Selected(1, 1)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -732,9 +741,11 @@ TEST(DepthOfSoilForm, LayerRowsKeepTheUnknown) {
     }
     SetRows(f.advsgFgbwtr2, rows);
     f.UnknownRow = c.unknown;
-    DeleteLayerRow(f, c.deleted);
+    f.advsgFgbwtr2.selection = Selected(2, c.deleted);
+    DeleteLayerRow(f);
     EXPECT_EQ(f.UnknownRow, c.unknownAfter);
-    const Grid& g = f.advsgFgbwtr2;
+    const Table& g = f.advsgFgbwtr2;
+    EXPECT_EQ(g.selection, c.selected);
     ASSERT_EQ(g.DataRows(), static_cast<int>(c.left.size()));
     for (int r = 1; r <= g.DataRows(); ++r) {
       EXPECT_EQ(g.At(0, r), std::to_string(r));
@@ -747,9 +758,10 @@ TEST(DepthOfSoilForm, LayerRowsKeepTheUnknown) {
 
   Form f = DesignForm();
   SetRows(f.advsgFgbwtr2, {{"已知项,1", "1"}});
-  DeleteLayerRow(f, 1);
+  DeleteLayerRow(f);
   EXPECT_EQ(f.advsgFgbwtr2.cells[1], (std::vector<std::string>{"1", "", "0.00"}));
-  EXPECT_EQ(AddLayerRow(f), (CellPos{1, 2}));
+  AddLayerRow(f);
+  EXPECT_EQ(f.advsgFgbwtr2.selection, Selected(1, 2));
   EXPECT_EQ(f.advsgFgbwtr2.cells[2], (std::vector<std::string>{"2", "", "0.00"}));
 }
 
