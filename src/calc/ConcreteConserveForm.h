@@ -41,6 +41,7 @@ struct Form {
 // "计算" picks its rows by field: kxedtTemp and kxedtTimes on tab 0 (kxedtInterval is never
 // tested), and on tab 1 only the edit that RadioGroup1 shows. The grids' cell editors
 // (KxEdtLink1 to 3) hold no state of their own and have no row.
+// clang-format off
 inline const EditSpec<Form> kEdits[] = {
     {"kxedtTemp", &Form::kxedtTemp, kTabAverageTemp,
      {.lower = {5, true}, .upper = {80, true}, .integer = false, .negative = false,
@@ -58,6 +59,7 @@ inline const EditSpec<Form> kEdits[] = {
      {.lower = {5, true}, .upper = {80, true}, .integer = false, .negative = false,
       .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8}},
 };
+// clang-format on
 
 // The dialog once it is shown: tab 0, the item's values, both tables sized and numbered.
 Form Load(const TConcreteConserve& item);

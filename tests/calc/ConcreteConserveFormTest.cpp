@@ -424,9 +424,13 @@ TEST(ConcreteConserveForm, LeavingTheCountEditResizesTheReadings) {
   f.kxedtTimes = "2";
   KxedtTimesExit(f);
   EXPECT_EQ(Column(f.advsgTemp, 1), (Texts{"a", "b"}));
-  for (const char* text : {"0", "101", "", "abc"}) {
-    SCOPED_TRACE(text);
-    f.kxedtTimes = text;
+  const struct {
+    const char* name;
+    const char* text;
+  } ignored[] = {{"Zero", "0"}, {"AboveHundred", "101"}, {"Empty", ""}, {"NoNumber", "abc"}};
+  for (const auto& c : ignored) {
+    SCOPED_TRACE(c.name);
+    f.kxedtTimes = c.text;
     KxedtTimesExit(f);
     EXPECT_EQ(Column(f.advsgTemp, 1), (Texts{"a", "b"}));
   }
