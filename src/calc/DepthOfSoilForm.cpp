@@ -122,6 +122,7 @@ Form Load(const TDepthOfSoil& item) {
 void LoadFromItem(const TDepthOfSoil& item, Form& form) {
   // Filling a table touches no P field: a typed P shows as stored whatever the row count.
   form.rbNoHeatSoil = item.NoHeatSoil1;
+  form.rbBzdjsd = !item.NoHeatSoil1;
   FillTable(form.advsgNoHeatSoil, item.Count1, item.slOneNoHeatSoil);
   form.cbAutoCal1 = item.Zdlj1;
   form.kxedtDjxs = NumberText(item.Djxs1);
@@ -132,6 +133,7 @@ void LoadFromItem(const TDepthOfSoil& item, Form& form) {
   form.kxedtDjzs2 = NumberText(item.Djzs2);
   FillTable(form.advsgSdbwtr, item.Count2, item.slTwoNoHeatSoil);
   form.RadioButton1 = item.NoHeatSoil2;
+  form.RadioButton2 = !item.NoHeatSoil2;
   form.kxedtDjxs2 = NumberText(item.Djxs2);
   form.kxedtFdjsxs = NumberText(item.Fdjsxs);
 
@@ -143,6 +145,7 @@ void LoadFromItem(const TDepthOfSoil& item, Form& form) {
   form.kxedtYxxs = NumberText(item.Yxxs);
 
   form.RadioButton3 = item.CalDjsd;
+  form.RadioButton4 = !item.CalDjsd;
   form.cbAutoCal4 = item.Zdlj4;
   form.kxedtDjzs4 = NumberText(item.Djzs4);
   FillTable(form.advsgFgbwtr, item.Count4, item.slFourNoHeatSoil);

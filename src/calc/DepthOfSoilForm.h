@@ -26,25 +26,31 @@ inline constexpr const char* kUnknown = "求解项";
 inline constexpr const char* kKnown = "已知项";
 
 // What the dialog's controls hold; edit texts and cells are UTF-8. Every table has the row
-// numbers in column 0 and two data columns.
+// numbers in column 0 and two data columns. Of each pair of radio buttons the checks, the books
+// and Store read the first; Load sets the second to its opposite.
 struct Form {
-  int activeTab = 0;
+  int activeTab = 0;  // RzPageControl1
 
   // Tab 0 "未保温土壤"
-  bool rbNoHeatSoil = true;  // rbBzdjsd is its opposite
-  bool cbAutoCal1 = true;
+  bool rbNoHeatSoil = true;
+  bool rbBzdjsd = false;
   std::string kxedtDjxs = "0.00";
+  bool cbAutoCal1 = true;
   std::string kxedtDjzs1 = "0.00";
-  std::string kxedtSumTemp = "0.00";
   Table advsgNoHeatSoil;
+  std::string kxedtSumTemp = "0.00";
 
   // Tab 1 "松动保温土壤"
   bool cbAutoCal2 = true;
   std::string kxedtDjzs2 = "0.00";
   Table advsgSdbwtr;
-  bool RadioButton1 = true;  // RadioButton2 is its opposite
+  bool RadioButton1 = true;
+  bool RadioButton2 = false;
   std::string kxedtDjxs2 = "0.00";
   std::string kxedtFdjsxs = "0.00";
+  // The hidden in-cell editors of the four day tables: days, temperature.
+  std::string kxedtDays1 = "0";
+  std::string kxedtPjrfqw1 = "0.00";
 
   // Tab 2 "覆雪保温土壤"
   bool cbAutoCal3 = true;
@@ -53,13 +59,18 @@ struct Form {
   std::string kxedtXdpjrdxs = "0.00";
   std::string kxedtXdpjfgxs = "0.00";
   std::string kxedtYxxs = "1";
-  bool RadioButton3 = true;  // "冻结深度计算"; RadioButton4 is its opposite
+  bool RadioButton3 = true;   // "冻结深度计算"
+  bool RadioButton4 = false;  // "覆盖厚度计算"
 
   // Tab 3 "覆盖保温材料土壤"
   bool cbAutoCal4 = true;
   std::string kxedtDjzs4 = "0.00";
   Table advsgFgbwtr;
-  Table advsgFgbwtr2;   // layers: thickness cell ("求解项", "已知项,10" or empty), βi cell
+  Table advsgFgbwtr2;  // layers: thickness cell ("求解项", "已知项,10" or empty), βi cell
+  // The in-cell editors of the layer table: the thickness field beside cbNumType (while the
+  // editor is open ThicknessEditor holds both), and βi.
+  std::string kxedtDays = "0";
+  std::string kxedtPjrfqw = "0.00";
   int UnknownRow = -1;  // the layer row whose thickness cell is "求解项", or -1
 
   bool operator==(const Form&) const = default;

@@ -73,6 +73,7 @@ TEST(DepthOfSoilForm, Books) {
        0,
        [](Form& f) {
          f.rbNoHeatSoil = false;
+         f.rbBzdjsd = true;
          f.kxedtSumTemp = "20";
          f.advsgNoHeatSoil.At(1, 1) = "400";  // not this variant's input
        },
@@ -85,6 +86,7 @@ TEST(DepthOfSoilForm, Books) {
        1,
        [](Form& f) {
          f.RadioButton1 = false;
+         f.RadioButton2 = true;
          f.cbAutoCal2 = false;
          f.kxedtDjzs2 = "500";
        },
@@ -110,6 +112,7 @@ TEST(DepthOfSoilForm, Books) {
          f.cbAutoCal3 = false;
          f.kxedtDjzs3 = "500";
          f.RadioButton3 = false;
+         f.RadioButton4 = true;
          f.kxedtXdpjfgxs = "";  // disabled in this variant, never read
        },
        {"P＝500", "覆盖厚度h$SH$＝（60×（0.004×500－500#2#×10#-6#）/2）/0.5",
@@ -219,6 +222,7 @@ TEST(DepthOfSoilForm, ChecksReportFirstFault) {
        0,
        [](Form& f) {
          f.rbNoHeatSoil = false;
+         f.rbBzdjsd = true;
          f.kxedtSumTemp = "10000.01";
          f.advsgNoHeatSoil.At(1, 1) = "400";
        },
@@ -243,6 +247,7 @@ TEST(DepthOfSoilForm, ChecksReportFirstFault) {
        1,
        [](Form& f) {
          f.RadioButton1 = false;
+         f.RadioButton2 = true;
          f.kxedtFdjsxs = "9.99";
        },
        {"kxedtFdjsxs", -1, -1, "请输入 10 (包含) 到 40 (包含) 之间的实数！"}},
@@ -274,6 +279,7 @@ TEST(DepthOfSoilForm, ChecksReportFirstFault) {
        2,
        [](Form& f) {
          f.RadioButton3 = false;
+         f.RadioButton4 = true;
          f.kxedtXdpjrdxs = "0.00";
        },
        {"kxedtXdpjrdxs", -1, -1, "雪的平均热导系数λ不能为0！"}},
@@ -376,11 +382,13 @@ TEST(DepthOfSoilForm, ChecksAdmitBoundsAndIgnoreOtherInputs) {
       {"AlphaLowerBound",
        [](Form& f) {
          f.RadioButton1 = false;
+         f.RadioButton2 = true;
          f.kxedtFdjsxs = "10";
        }},
       {"AlphaUpperBound",
        [](Form& f) {
          f.RadioButton1 = false;
+         f.RadioButton2 = true;
          f.kxedtFdjsxs = "40";
        }},
       {"AlphaIgnoredForLoosenedSoil", [](Form& f) { f.kxedtFdjsxs = "0"; }},
@@ -469,6 +477,7 @@ TEST(DepthOfSoilForm, LoadNewItem) {
   EXPECT_EQ(f.kxedtYxxs, "0");
   EXPECT_EQ(f.kxedtDjxs, "0");
   EXPECT_TRUE(f.rbNoHeatSoil && f.RadioButton1 && f.RadioButton3);
+  EXPECT_FALSE(f.rbBzdjsd || f.RadioButton2 || f.RadioButton4);
   EXPECT_EQ(f.activeTab, 0);
 }
 
@@ -588,6 +597,9 @@ TEST(DepthOfSoilForm, LoadStoreRoundTrip) {
 
   const Form f = Load(item);
   EXPECT_EQ(f.kxedtYxxs, "0.333333333333333");
+  // The item's False checks the second button of each pair.
+  EXPECT_TRUE(f.rbBzdjsd && f.RadioButton2 && f.RadioButton4);
+  EXPECT_FALSE(f.rbNoHeatSoil || f.RadioButton1 || f.RadioButton3);
   TDepthOfSoil stored;
   Store(f, stored);
   item.Yxxs = 0.333333333333333;  // what the field shows is what comes back
