@@ -1,7 +1,6 @@
 #include "calc/TongTransitIrrigateForm.h"
 
 #include <cmath>
-#include <iterator>
 
 #include "support/Gbk.h"
 #include "support/NumberText.h"
@@ -9,41 +8,6 @@
 namespace wcthrm::calc::tongtransitirrigate {
 
 namespace {
-
-// One row of an edit check: the edit, its accepted range and its message.
-struct EditRule {
-  const char* control;
-  std::string Form::*text;
-  Bound lower;
-  Bound upper;
-  const char* message;
-};
-
-// clang-format off
-const EditRule kTransportRules[] = {
-    {"kxedtCjwd", &Form::kxedtCjwd, {5, true}, {100, true},
-     "请输入 5 (包含) 到 100 (包含) 之间的实数！"},
-    {"kxedtWdssxs", &Form::kxedtWdssxs, {0, true}, {1, true},
-     "请输入 0 (包含) 到 1 (包含) 之间的实数！"},
-    {"kxedtYsdjzdsj", &Form::kxedtYsdjzdsj, {0, false}, {5, true},
-     "请输入 0 (不包含) 到 5 (包含) 之间的实数！"},
-    {"kxedtYzcs", &Form::kxedtYzcs, {1, true}, {10, true},
-     "请输入 1 (包含) 到 10 (包含) 之间的整数！"},
-    {"kxedtHjwd", &Form::kxedtHjwd, {-50, true}, {50, true},
-     "请输入 -50 (包含) 到 50 (包含) 之间的实数！"},
-};
-// clang-format on
-
-// clang-format off
-const EditRule kPlacingRules[] = {
-    {"kxedtWendu", &Form::kxedtWendu, {5, true}, {80, true},
-     "请输入 5 (包含) 到 80 (包含) 之间的实数！"},
-    {"kxedtZhiliang", &Form::kxedtZhiliang, {0, false}, {5000, true},
-     "请输入 0 (不包含) 到 5000 (包含) 之间的实数！"},
-    {"kxedtHntbrr", &Form::kxedtHntbrr, {0, false}, {10, true},
-     "请输入 0 (不包含) 到 10 (包含) 之间的实数！"},
-};
-// clang-format on
 
 // The accepted range and message of each data row of the table (rows 1 to 3).
 struct RowRule {
@@ -63,21 +27,40 @@ const RowRule kRowRules[] = {
 const char kZeroHeatCapacity[] =
     "混凝土、模板和钢筋的热容量之和为零，无法计算，请检查每m3混凝土的质量和混凝土比热容！";
 
-CheckResult CheckRules(const Form& form, const EditRule* begin, const EditRule* end) {
-  for (const EditRule* r = begin; r != end; ++r) {
-    const std::string& text = form.*(r->text);
-    if (auto fault = CheckEdit(r->control, text, r->lower, r->upper, r->message)) return fault;
-    // The count is checked on its decimal value but used as a whole number.
-    if (r->text == &Form::kxedtYzcs && !ParseInt(text)) {
-      return Fault{r->control, -1, -1, r->message};
+constexpr const EditSpec<Form>* EditOf(std::string Form::*text) {
+  for (const EditSpec<Form>& edit : kEdits) {
+    if (edit.text == text) return &edit;
+  }
+  return nullptr;
+}
+
+template <size_t N>
+constexpr bool ChecksEditsOf(const EditCheck (&checks)[N], int tab) {
+  for (const EditCheck& check : checks) {
+    const EditSpec<Form>* edit = EditOf(check.text);
+    if (!edit || edit->tab != tab) return false;
+  }
+  return true;
+}
+static_assert(ChecksEditsOf(kTransportChecks, kTransportTab));
+static_assert(ChecksEditsOf(kPlacingChecks, kPlacingTab));
+
+template <size_t N>
+CheckResult CheckEdits(const Form& form, const EditCheck (&checks)[N]) {
+  for (const EditCheck& check : checks) {
+    EditSpec<Form> edit = *EditOf(check.text);
+    edit.settings.lower = check.lower;
+    edit.settings.upper = check.upper;
+    if (auto fault = CheckEdit(form, edit)) return fault;
+    // A whole-number edit is checked on its decimal value but used as a whole number.
+    if (edit.settings.integer && !ParseInt(form.*edit.text)) {
+      return Fault{edit.control, -1, -1, RangeMessage(edit.settings)};
     }
   }
   return std::nullopt;
 }
 
-CheckResult CheckTransportInputs(const Form& form) {
-  return CheckRules(form, std::begin(kTransportRules), std::end(kTransportRules));
-}
+CheckResult CheckTransportInputs(const Form& form) { return CheckEdits(form, kTransportChecks); }
 
 CheckResult CheckPlacingInputs(const Form& form) {
   for (int row = 1; row < kTableRows; ++row) {
@@ -89,7 +72,7 @@ CheckResult CheckPlacingInputs(const Form& form) {
       }
     }
   }
-  return CheckRules(form, std::begin(kPlacingRules), std::end(kPlacingRules));
+  return CheckEdits(form, kPlacingChecks);
 }
 
 // The placing result; computable is false when the heat capacities sum to zero, which
@@ -216,8 +199,8 @@ CheckResult CheckForSaveDefaults(const Form& form) {
 
 int TabOf(const Fault& fault) {
   if (fault.control == kTable) return kPlacingTab;
-  for (const EditRef& edit : kEdits) {
-    if (fault.control == edit.name) return edit.tab;
+  for (const EditSpec<Form>& edit : kEdits) {
+    if (fault.control == edit.control) return edit.tab;
   }
   return -1;
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/EditSpec.h"
 #include "calc/FormCommon.h"
 #include "calc/Table.h"
 #include "model/U_Class_TongTransitIrrigate.h"
@@ -40,21 +41,59 @@ struct Form {
   bool operator==(const Form&) const = default;
 };
 
-// The numeric edits: object name, field and the tab that holds them, in tab order.
-struct EditRef {
-  const char* name;
-  std::string Form::*text;
-  int tab;
+// The dialog's numeric edits in its tab order, each with every setting the dialog gives it.
+// The dialog sets no MinValue or MaxValue (both 0), so leaving an edit tests no range and its
+// ends never apply; what "计算" accepts is in kTransportChecks and kPlacingChecks.
+// clang-format off
+inline constexpr EditSpec<Form> kEdits[] = {
+    {"kxedtCjwd", &Form::kxedtCjwd, kTransportTab,
+     {.lower = {0, false}, .upper = {0, true}, .integer = false, .negative = false,
+      .decimals = 3, .formatted = false, .upperApplies = true, .maxLength = 8}},
+    {"kxedtHjwd", &Form::kxedtHjwd, kTransportTab,
+     {.lower = {0, false}, .upper = {0, true}, .integer = false, .negative = true,
+      .decimals = 3, .formatted = false, .upperApplies = true, .maxLength = 8}},
+    {"kxedtYsdjzdsj", &Form::kxedtYsdjzdsj, kTransportTab,
+     {.lower = {0, false}, .upper = {0, true}, .integer = false, .negative = false,
+      .decimals = 3, .formatted = false, .upperApplies = true, .maxLength = 8}},
+    {"kxedtWdssxs", &Form::kxedtWdssxs, kTransportTab,
+     {.lower = {0, false}, .upper = {0, true}, .integer = false, .negative = false,
+      .decimals = 3, .formatted = false, .upperApplies = true, .maxLength = 8}},
+    {"kxedtYzcs", &Form::kxedtYzcs, kTransportTab,
+     {.lower = {0, false}, .upper = {0, true}, .integer = true, .negative = false,
+      .decimals = 3, .formatted = false, .upperApplies = true, .maxLength = 8}},
+    {"kxedtWendu", &Form::kxedtWendu, kPlacingTab,
+     {.lower = {0, true}, .upper = {0, true}, .integer = false, .negative = false,
+      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8}},
+    {"kxedtZhiliang", &Form::kxedtZhiliang, kPlacingTab,
+     {.lower = {0, false}, .upper = {0, true}, .integer = false, .negative = false,
+      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8}},
+    {"kxedtHntbrr", &Form::kxedtHntbrr, kPlacingTab,
+     {.lower = {0, false}, .upper = {0, true}, .integer = false, .negative = false,
+      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8}},
 };
-inline constexpr EditRef kEdits[] = {
-    {"kxedtCjwd", &Form::kxedtCjwd, kTransportTab},
-    {"kxedtHjwd", &Form::kxedtHjwd, kTransportTab},
-    {"kxedtYsdjzdsj", &Form::kxedtYsdjzdsj, kTransportTab},
-    {"kxedtWdssxs", &Form::kxedtWdssxs, kTransportTab},
-    {"kxedtYzcs", &Form::kxedtYzcs, kTransportTab},
-    {"kxedtWendu", &Form::kxedtWendu, kPlacingTab},
-    {"kxedtZhiliang", &Form::kxedtZhiliang, kPlacingTab},
-    {"kxedtHntbrr", &Form::kxedtHntbrr, kPlacingTab},
+// clang-format on
+
+// What "计算" accepts in one edit of kEdits, found by its field. A failing edit's message is
+// the range message of its row with these ends, so it says whole or real as the edit does.
+struct EditCheck {
+  std::string Form::*text;
+  Bound lower;
+  Bound upper;
+};
+
+// Every edit of each tab, in the order "计算" tests them, which is not the dialog's order.
+inline constexpr EditCheck kTransportChecks[] = {
+    {&Form::kxedtCjwd, {5, true}, {100, true}},
+    {&Form::kxedtWdssxs, {0, true}, {1, true}},
+    {&Form::kxedtYsdjzdsj, {0, false}, {5, true}},
+    {&Form::kxedtYzcs, {1, true}, {10, true}},
+    {&Form::kxedtHjwd, {-50, true}, {50, true}},
+};
+// Tested after the table.
+inline constexpr EditCheck kPlacingChecks[] = {
+    {&Form::kxedtWendu, {5, true}, {80, true}},
+    {&Form::kxedtZhiliang, {0, false}, {5000, true}},
+    {&Form::kxedtHntbrr, {0, false}, {10, true}},
 };
 
 // What the dialog shows once open: the item's values, the table headers, tab 0.

@@ -208,6 +208,61 @@ TEST(TongTransitIrrigateForm, CheckFaults) {
   }
 }
 
+// The rows the dialog configures its edits from, in its tab order. No edit has a range of its
+// own (MinValue and MaxValue both 0), so leaving one never shows a message.
+TEST(TongTransitIrrigateForm, EditRowsAreTheDialogsEditsWithItsSettings) {
+  struct Row {
+    const char* name;
+    int tab;
+    bool lowerIncluded;
+    bool integer;
+    bool negative;
+    int decimals;
+  };
+  const Row rows[] = {
+      {"kxedtCjwd", 0, false, false, false, 3},    {"kxedtHjwd", 0, false, false, true, 3},
+      {"kxedtYsdjzdsj", 0, false, false, false, 3}, {"kxedtWdssxs", 0, false, false, false, 3},
+      {"kxedtYzcs", 0, false, true, false, 3},      {"kxedtWendu", 1, true, false, false, 2},
+      {"kxedtZhiliang", 1, false, false, false, 2}, {"kxedtHntbrr", 1, false, false, false, 2},
+  };
+  ASSERT_EQ(std::size(kEdits), std::size(rows));
+  for (size_t i = 0; i < std::size(rows); ++i) {
+    const Row& r = rows[i];
+    SCOPED_TRACE(r.name);
+    const EditSpec<Form>& e = kEdits[i];
+    EXPECT_STREQ(e.control, r.name);
+    EXPECT_EQ(e.tab, r.tab);
+    const EditSettings& s = e.settings;
+    EXPECT_EQ(s.lower.value, 0);
+    EXPECT_EQ(s.upper.value, 0);
+    EXPECT_EQ(s.lower.included, r.lowerIncluded);
+    EXPECT_TRUE(s.upper.included);
+    EXPECT_EQ(s.integer, r.integer);
+    EXPECT_EQ(s.negative, r.negative);
+    EXPECT_EQ(s.decimals, r.decimals);
+    EXPECT_FALSE(s.formatted);
+    EXPECT_TRUE(s.upperApplies);
+    EXPECT_EQ(s.maxLength, 8);
+  }
+}
+
+// A value "计算" accepts must be one the edit lets the user type: a minus sign where the
+// accepted range reaches below zero, and nowhere else.
+TEST(TongTransitIrrigateForm, AMinusSignWhereTheCheckAcceptsBelowZero) {
+  auto expectMinusSigns = [](const auto& checks) {
+    for (const EditCheck& check : checks) {
+      const EditSpec<Form>* edit = nullptr;
+      for (const EditSpec<Form>& e : kEdits) {
+        if (e.text == check.text) edit = &e;
+      }
+      ASSERT_NE(edit, nullptr);
+      EXPECT_EQ(edit->settings.negative, check.lower.value < 0) << edit->control;
+    }
+  };
+  expectMinusSigns(kTransportChecks);
+  expectMinusSigns(kPlacingChecks);
+}
+
 // Every check stops at the first failing input of its fixed order: with each input from
 // position i on emptied, the fault names input i. "保存默认值" runs transport, then placing.
 TEST(TongTransitIrrigateForm, ChecksStopAtTheFirstInputInOrder) {
@@ -229,8 +284,8 @@ TEST(TongTransitIrrigateForm, ChecksStopAtTheFirstInputInOrder) {
         form.advsgTmpOfFinish.At(in.col, in.row) = "";
         continue;
       }
-      for (const EditRef& edit : kEdits) {
-        if (std::string(edit.name) == in.control) form.*edit.text = "";
+      for (const EditSpec<Form>& edit : kEdits) {
+        if (std::string(edit.control) == in.control) form.*edit.text = "";
       }
     }
     return form;
@@ -404,7 +459,7 @@ TEST(TongTransitIrrigateForm, ItemWithoutDefaultsShowsZerosAndFailsOnOutletTempe
   item.TKxObj::WriteToList();
   item.ReadFromList();  // what a missing defaults section leaves
   Form form = Load(item);
-  for (const EditRef& edit : kEdits) EXPECT_EQ(form.*edit.text, "0") << edit.name;
+  for (const EditSpec<Form>& edit : kEdits) EXPECT_EQ(form.*edit.text, "0") << edit.control;
   for (int col = 1; col < kTableCols; ++col) {
     for (int row = 1; row < kTableRows; ++row) EXPECT_EQ(form.advsgTmpOfFinish.At(col, row), "");
   }
