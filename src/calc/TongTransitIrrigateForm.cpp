@@ -24,6 +24,8 @@ const RowRule kRowRules[] = {
 };
 // clang-format on
 
+const char kKind[] = "transport and placing";
+
 const char kZeroHeatCapacity[] =
     "混凝土、模板和钢筋的热容量之和为零，无法计算，请检查每m3混凝土的质量和混凝土比热容！";
 
@@ -185,8 +187,8 @@ void Store(const Form& form, TTongTransitIrrigate& item) {
 }
 
 CheckResult Check(const Form& form, int tab) {
+  RequireTab(tab, kTabCount, kKind);
   if (tab == kTransportTab) return CheckTransportInputs(form);
-  if (tab != kPlacingTab) return std::nullopt;
   if (auto fault = CheckPlacingInputs(form)) return fault;
   if (!ComputePlacing(form).computable) return Fault{"kxedtZhiliang", -1, -1, kZeroHeatCapacity};
   return std::nullopt;
@@ -206,9 +208,8 @@ int TabOf(const Fault& fault) {
 }
 
 BookLines Book(const Form& form, int tab) {
-  if (tab == kTransportTab) return TransportBook(form);
-  if (tab == kPlacingTab) return PlacingBook(form);
-  return {};
+  RequireTab(tab, kTabCount, kKind);
+  return tab == kTransportTab ? TransportBook(form) : PlacingBook(form);
 }
 
 }  // namespace wcthrm::calc::tongtransitirrigate

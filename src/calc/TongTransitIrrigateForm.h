@@ -103,8 +103,8 @@ Form Load(const TTongTransitIrrigate& item);
 // throws ConversionError; the properties copied before it keep their new values.
 void Store(const Form& form, TTongTransitIrrigate& item);
 
-// The checks of tab, then (tab 1) the guard against a zero total heat capacity. Tabs other
-// than 0 and 1 pass.
+// The checks of tab, then (tab 1) the guard against a zero total heat capacity. Any other tab
+// throws RangeError.
 CheckResult Check(const Form& form, int tab);
 
 // The input checks of both tabs, transport first, as "保存默认值" runs them.
@@ -113,7 +113,7 @@ CheckResult CheckForSaveDefaults(const Form& form);
 // The tab whose page holds the faulty control, so a dialog can bring it into view.
 int TabOf(const Fault& fault);
 
-// The three book lines of tab; call only after Check passed. Empty for other tabs.
+// The three book lines of tab; call only after Check passed. Any other tab throws RangeError.
 BookLines Book(const Form& form, int tab);
 
 }  // namespace wcthrm::calc::tongtransitirrigate

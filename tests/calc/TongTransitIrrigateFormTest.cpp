@@ -388,11 +388,17 @@ TEST(TongTransitIrrigateForm, BoundsThatPass) {
   }
 }
 
-TEST(TongTransitIrrigateForm, OtherTabsPassAndWriteNothing) {
-  Form form;  // every text empty
-  EXPECT_EQ(Check(form, 2), std::nullopt);
-  EXPECT_EQ(Check(form, -1), std::nullopt);
-  EXPECT_TRUE(Book(form, 2).empty());
+TEST(TongTransitIrrigateForm, OtherTabsAreRefused) {
+  const struct {
+    const char* name;
+    int tab;
+  } cases[] = {{"below_the_first", -1}, {"past_the_last", kTabCount}};
+  const Form form = ValidForm();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_THROW(Check(form, c.tab), RangeError);
+    EXPECT_THROW(Book(form, c.tab), RangeError);
+  }
 }
 
 TEST(TongTransitIrrigateForm, SaveDefaultsChecksTransportThenPlacing) {
