@@ -2,6 +2,8 @@
 #include "calc/ConcreteHeatForm.h"
 
 #include <cmath>
+#include <iterator>
+#include <tuple>
 
 #include "support/Errors.h"
 #include "support/Gbk.h"
@@ -10,9 +12,6 @@
 namespace wcthrm::calc::concreteheat {
 
 namespace {
-
-constexpr Bound Incl(double v) { return {v, true}; }
-constexpr Bound Excl(double v) { return {v, false}; }
 
 const char* const kMassMessage = "表格中材料用量必须为0（包括）～5000（包括）之间的数值！";
 const char* const kTempMessage = "表格中材料温度必须为-50（包括）～100（包括）之间的数值！";
@@ -47,10 +46,37 @@ TextMember CellProperty(int c, int r) {
   return (r == 1 ? kMasses : kTemps)[c - 1];
 }
 
-CheckResult CheckTabEdits(const Form& form, int tab) {
-  for (const EditField& e : kEdits) {
+// Each edit's property, in property order, which is the order Store copies them in.
+struct EditProperty {
+  std::string Form::*text;
+  double TConcreteHeat::*property;
+};
+const EditProperty kEditProperties[] = {
+    {&Form::kxedtClbr, &TConcreteHeat::Clbr},       {&Form::kxedtClmi, &TConcreteHeat::Clmi},
+    {&Form::kxedtYll, &TConcreteHeat::Yll},         {&Form::kxedtJrqclwd, &TConcreteHeat::Jrqclwd},
+    {&Form::kxedtBjyxs, &TConcreteHeat::Bjyxs},     {&Form::kxedtJrhclwd, &TConcreteHeat::Jrhclwd},
+    {&Form::kxedtSjlyxs, &TConcreteHeat::Sjlyxs},   {&Form::kxedtWjqw, &TConcreteHeat::Wjqw},
+    {&Form::kxedtJrzgwd, &TConcreteHeat::Jrzgwd},   {&Form::kxedtCldrb, &TConcreteHeat::Cldrb},
+    {&Form::kxedtSdrjr, &TConcreteHeat::Sdrjr},     {&Form::kxedtSzhsl, &TConcreteHeat::Szhsl},
+    {&Form::kxedtHsl, &TConcreteHeat::Hsl},         {&Form::kxedtBhwwd, &TConcreteHeat::Bhwwd},
+    {&Form::kxedtBhjpnwd, &TConcreteHeat::Bhjpnwd},
+};
+static_assert(std::size(kEditProperties) == std::tuple_size_v<decltype(kEdits)>);
+
+// "计算" words every range for real numbers, also that of a whole-number edit, whose own
+// range message would say "整数".
+std::string CheckMessage(EditSettings settings) {
+  settings.integer = false;
+  return RangeMessage(settings);
+}
+
+CheckResult CheckEditsOfTab(const Form& form, int tab) {
+  for (const EditSpec<Form>& e : kEdits) {
     if (e.tab != tab) continue;
-    if (auto fault = CheckEdit(e.control, form.*e.text, e.lower, e.upper, e.message)) return fault;
+    const EditSettings& s = e.settings;
+    if (auto fault = CheckEdit(e.control, form.*e.text, s.lower, s.upper, CheckMessage(s))) {
+      return fault;
+    }
   }
   return std::nullopt;
 }
@@ -75,42 +101,9 @@ void CheckTab(int tab) {
 
 }  // namespace
 
-const std::array<EditField, 15> kEdits = {{
-    {"kxedtClbr", &Form::kxedtClbr, &TConcreteHeat::Clbr, 0, Excl(0), Incl(10),
-     "请输入 0 (不包含) 到 10 (包含) 之间的实数！"},
-    {"kxedtClmi", &Form::kxedtClmi, &TConcreteHeat::Clmi, 0, Excl(0), Incl(5000),
-     "请输入 0 (不包含) 到 5000 (包含) 之间的实数！"},
-    {"kxedtYll", &Form::kxedtYll, &TConcreteHeat::Yll, 0, Excl(0), Incl(10000),
-     "请输入 0 (不包含) 到 10000 (包含) 之间的实数！"},
-    {"kxedtJrqclwd", &Form::kxedtJrqclwd, &TConcreteHeat::Jrqclwd, 0, Incl(-50), Incl(5),
-     "请输入 -50 (包含) 到 5 (包含) 之间的实数！"},
-    {"kxedtBjyxs", &Form::kxedtBjyxs, &TConcreteHeat::Bjyxs, 0, Excl(0), Incl(10),
-     "请输入 0 (不包含) 到 10 (包含) 之间的实数！"},
-    {"kxedtJrhclwd", &Form::kxedtJrhclwd, &TConcreteHeat::Jrhclwd, 0, Incl(5), Incl(50),
-     "请输入 5 (包含) 到 50 (包含) 之间的实数！"},
-    {"kxedtSjlyxs", &Form::kxedtSjlyxs, &TConcreteHeat::Sjlyxs, 0, Excl(0), Incl(10),
-     "请输入 0 (不包含) 到 10 (包含) 之间的实数！"},
-    {"kxedtWjqw", &Form::kxedtWjqw, &TConcreteHeat::Wjqw, 1, Incl(-50), Incl(5),
-     "请输入 -50 (包含) 到 5 (包含) 之间的实数！"},
-    {"kxedtJrzgwd", &Form::kxedtJrzgwd, &TConcreteHeat::Jrzgwd, 1, Incl(5), Incl(100),
-     "请输入 5 (包含) 到 100 (包含) 之间的实数！"},
-    {"kxedtCldrb", &Form::kxedtCldrb, &TConcreteHeat::Cldrb, 2, Excl(0), Incl(1000),
-     "请输入 0 (不包含) 到 1000 (包含) 之间的实数！"},
-    {"kxedtSdrjr", &Form::kxedtSdrjr, &TConcreteHeat::Sdrjr, 2, Excl(0), Incl(1000),
-     "请输入 0 (不包含) 到 1000 (包含) 之间的实数！"},
-    {"kxedtSzhsl", &Form::kxedtSzhsl, &TConcreteHeat::Szhsl, 2, Incl(0), Excl(100),
-     "请输入 0 (包含) 到 100 (不包含) 之间的实数！"},
-    {"kxedtHsl", &Form::kxedtHsl, &TConcreteHeat::Hsl, 2, Incl(0), Excl(100),
-     "请输入 0 (包含) 到 100 (不包含) 之间的实数！"},
-    {"kxedtBhwwd", &Form::kxedtBhwwd, &TConcreteHeat::Bhwwd, 3, Excl(0), Incl(100),
-     "请输入 0 (不包含) 到 100 (包含) 之间的实数！"},
-    {"kxedtBhjpnwd", &Form::kxedtBhjpnwd, &TConcreteHeat::Bhjpnwd, 3, Incl(-50), Incl(100),
-     "请输入 -50 (包含) 到 100 (包含) 之间的实数！"},
-}};
-
 Form Load(const TConcreteHeat& item) {
   Form form;
-  for (const EditField& e : kEdits) form.*e.text = NumberText(item.*e.property);
+  for (const EditProperty& e : kEditProperties) form.*e.text = NumberText(item.*e.property);
   form.cbJrfs = ComboIndexOf(FromGbk(item.Jrfs), kJrfsItems);
   form.cbSnbh = ComboIndexOf(FromGbk(item.Snbh), kSnbhItems);
   for (int r = 1; r <= 2; ++r) {
@@ -128,7 +121,7 @@ Form Load(const TConcreteHeat& item) {
 }
 
 void Store(const Form& form, TConcreteHeat& item) {
-  for (const EditField& e : kEdits) item.*e.property = StrToFloat(form.*e.text);
+  for (const EditProperty& e : kEditProperties) item.*e.property = StrToFloat(form.*e.text);
   item.Jrfs = ToGbk(ComboText(form.cbJrfs, kJrfsItems));
   item.Snbh = ToGbk(ComboText(form.cbSnbh, kSnbhItems));
   for (int r = 1; r <= 2; ++r) {
@@ -143,7 +136,7 @@ void SelectJrfs(Form& form, int index) {
 
 CheckResult Check(const Form& form, int tab) {
   CheckTab(tab);
-  if (auto fault = CheckTabEdits(form, tab)) return fault;
+  if (auto fault = CheckEditsOfTab(form, tab)) return fault;
   if (tab == 0 && !std::isfinite(HeatDemand(form))) {
     return Fault{"kxedtSjlyxs", -1, -1, kHeatOverflowMessage};
   }
@@ -156,7 +149,7 @@ CheckResult Check(const Form& form, int tab) {
 
 CheckResult CheckForSaveDefaults(const Form& form) {
   for (int tab = 0; tab < kTabCount; ++tab) {
-    if (auto fault = CheckTabEdits(form, tab)) return fault;
+    if (auto fault = CheckEditsOfTab(form, tab)) return fault;
     if (tab == 2) {
       if (auto fault = CheckBlendTable(form)) return fault;
     }

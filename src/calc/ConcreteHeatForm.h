@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "calc/EditSpec.h"
 #include "calc/FormCommon.h"
 #include "calc/Table.h"
 #include "model/U_Class_ConcreteHeat.h"
@@ -50,19 +51,52 @@ struct Form {
   int activeTab = 0;
 };
 
-// One numeric edit: its control, its text in the form, its property and its check.
-struct EditField {
-  const char* control;
-  std::string Form::*text;
-  double TConcreteHeat::*property;
-  int tab;
-  Bound lower;
-  Bound upper;
-  const char* message;
-};
+constexpr Bound Incl(double v) { return {v, true}; }
+constexpr Bound Excl(double v) { return {v, false}; }
 
-// The 15 edits in property order, which is also their order on each tab and in the checks.
-extern const std::array<EditField, 15> kEdits;
+// The dialog's two sorts of edit: real with three decimals, or whole (decimals left at the
+// edit's 2). None is reformatted on leaving, every upper bound applies, each takes 8 characters.
+constexpr EditSettings Real(Bound lower, Bound upper) {
+  return {.lower = lower,
+          .upper = upper,
+          .integer = false,
+          .negative = false,
+          .decimals = 3,
+          .formatted = false,
+          .upperApplies = true,
+          .maxLength = 8};
+}
+constexpr EditSettings Whole(Bound lower, Bound upper) {
+  EditSettings s = Real(lower, upper);
+  s.integer = true;
+  s.decimals = 2;
+  return s;
+}
+constexpr EditSettings Negative(EditSettings s) {
+  s.negative = true;
+  return s;
+}
+
+// The 15 numeric edits in the dialog's order, which is also their properties' order. "计算"
+// checks the rows of its tab, "保存默认值" every row, in this order. The bounds are those of
+// these checks: the dialog sets no MinValue or MaxValue, so leaving an edit tests no range.
+inline const std::array<EditSpec<Form>, 15> kEdits = {{
+    {"kxedtClbr", &Form::kxedtClbr, 0, Real(Excl(0), Incl(10))},
+    {"kxedtClmi", &Form::kxedtClmi, 0, Real(Excl(0), Incl(5000))},
+    {"kxedtYll", &Form::kxedtYll, 0, Real(Excl(0), Incl(10000))},
+    {"kxedtJrqclwd", &Form::kxedtJrqclwd, 0, Negative(Real(Incl(-50), Incl(5)))},
+    {"kxedtBjyxs", &Form::kxedtBjyxs, 0, Real(Excl(0), Incl(10))},
+    {"kxedtJrhclwd", &Form::kxedtJrhclwd, 0, Real(Incl(5), Incl(50))},
+    {"kxedtSjlyxs", &Form::kxedtSjlyxs, 0, Real(Excl(0), Incl(10))},
+    {"kxedtWjqw", &Form::kxedtWjqw, 1, Negative(Whole(Incl(-50), Incl(5)))},
+    {"kxedtJrzgwd", &Form::kxedtJrzgwd, 1, Whole(Incl(5), Incl(100))},
+    {"kxedtCldrb", &Form::kxedtCldrb, 2, Real(Excl(0), Incl(1000))},
+    {"kxedtSdrjr", &Form::kxedtSdrjr, 2, Real(Excl(0), Incl(1000))},
+    {"kxedtSzhsl", &Form::kxedtSzhsl, 2, Real(Incl(0), Excl(100))},
+    {"kxedtHsl", &Form::kxedtHsl, 2, Real(Incl(0), Excl(100))},
+    {"kxedtBhwwd", &Form::kxedtBhwwd, 3, Whole(Excl(0), Incl(100))},
+    {"kxedtBhjpnwd", &Form::kxedtBhjpnwd, 3, Negative(Whole(Incl(-50), Incl(100)))},
+}};
 
 // What the dialog shows once it is open: the item's values, the table headers, tab 0, the
 // "蓄热法" picture.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iterator>
 
 #include "calc/ConcreteHeatForm.h"
 #include "support/Errors.h"
@@ -336,6 +337,91 @@ TEST(ConcreteHeatForm, RangeEnds) {
   }
 }
 
+// The edits in the dialog's order with the settings it gives them: whole, or real with three
+// decimals; a minus sign or not; every one 8 characters, never reformatted, its upper bound
+// applying. RangeEnds holds the bounds. Each row's text is the one its edit's check reads.
+TEST(ConcreteHeatForm, EditsAsTheDialogConfiguresThem) {
+  struct Row {
+    const char* name;  // the edit's object name
+    int tab;
+    bool integer;
+    bool negative;
+    int decimals;
+  };
+  const Row rows[] = {
+      {"kxedtClbr", 0, false, false, 3},   {"kxedtClmi", 0, false, false, 3},
+      {"kxedtYll", 0, false, false, 3},    {"kxedtJrqclwd", 0, false, true, 3},
+      {"kxedtBjyxs", 0, false, false, 3},  {"kxedtJrhclwd", 0, false, false, 3},
+      {"kxedtSjlyxs", 0, false, false, 3}, {"kxedtWjqw", 1, true, true, 2},
+      {"kxedtJrzgwd", 1, true, false, 2},  {"kxedtCldrb", 2, false, false, 3},
+      {"kxedtSdrjr", 2, false, false, 3},  {"kxedtSzhsl", 2, false, false, 3},
+      {"kxedtHsl", 2, false, false, 3},    {"kxedtBhwwd", 3, true, false, 2},
+      {"kxedtBhjpnwd", 3, true, true, 2},
+  };
+  ASSERT_EQ(kEdits.size(), std::size(rows));
+  for (size_t i = 0; i < kEdits.size(); ++i) {
+    const Row& row = rows[i];
+    const EditSpec<Form>& e = kEdits[i];
+    SCOPED_TRACE(row.name);
+    EXPECT_STREQ(e.control, row.name);
+    EXPECT_EQ(e.tab, row.tab);
+    EXPECT_EQ(e.settings.integer, row.integer);
+    EXPECT_EQ(e.settings.negative, row.negative);
+    EXPECT_EQ(e.settings.decimals, row.decimals);
+    EXPECT_EQ(e.settings.maxLength, 8);
+    EXPECT_FALSE(e.settings.formatted);
+    EXPECT_TRUE(e.settings.upperApplies);
+
+    Form f = Valid();
+    f.*e.text = "";
+    const CheckResult fault = Check(f, e.tab);
+    EXPECT_EQ(fault ? fault->Where() : "", row.name);
+  }
+}
+
+// Values that differ from edit to edit, so an edit read from or written to a neighbour's
+// property shows.
+TEST(ConcreteHeatForm, EachEditShowsAndStoresItsOwnProperty) {
+  struct Row {
+    const char* name;
+    std::string Form::*text;
+    double TConcreteHeat::*property;
+  };
+  const Row rows[] = {
+      {"Clbr", &Form::kxedtClbr, &TConcreteHeat::Clbr},
+      {"Clmi", &Form::kxedtClmi, &TConcreteHeat::Clmi},
+      {"Yll", &Form::kxedtYll, &TConcreteHeat::Yll},
+      {"Jrqclwd", &Form::kxedtJrqclwd, &TConcreteHeat::Jrqclwd},
+      {"Bjyxs", &Form::kxedtBjyxs, &TConcreteHeat::Bjyxs},
+      {"Jrhclwd", &Form::kxedtJrhclwd, &TConcreteHeat::Jrhclwd},
+      {"Sjlyxs", &Form::kxedtSjlyxs, &TConcreteHeat::Sjlyxs},
+      {"Wjqw", &Form::kxedtWjqw, &TConcreteHeat::Wjqw},
+      {"Jrzgwd", &Form::kxedtJrzgwd, &TConcreteHeat::Jrzgwd},
+      {"Cldrb", &Form::kxedtCldrb, &TConcreteHeat::Cldrb},
+      {"Sdrjr", &Form::kxedtSdrjr, &TConcreteHeat::Sdrjr},
+      {"Szhsl", &Form::kxedtSzhsl, &TConcreteHeat::Szhsl},
+      {"Hsl", &Form::kxedtHsl, &TConcreteHeat::Hsl},
+      {"Bhwwd", &Form::kxedtBhwwd, &TConcreteHeat::Bhwwd},
+      {"Bhjpnwd", &Form::kxedtBhjpnwd, &TConcreteHeat::Bhjpnwd},
+  };
+  auto shown = [](size_t i) { return 0.25 + static_cast<double>(i); };
+  auto typed = [](size_t i) { return -20.5 + static_cast<double>(i); };
+  TConcreteHeat item;
+  for (size_t i = 0; i < std::size(rows); ++i) item.*rows[i].property = shown(i);
+  Form f = Load(item);
+  for (size_t i = 0; i < std::size(rows); ++i) {
+    SCOPED_TRACE(rows[i].name);
+    EXPECT_EQ(f.*rows[i].text, NumberText(shown(i)));
+    f.*rows[i].text = NumberText(typed(i));
+  }
+  TConcreteHeat stored;
+  Store(f, stored);
+  for (size_t i = 0; i < std::size(rows); ++i) {
+    SCOPED_TRACE(rows[i].name);
+    EXPECT_EQ(stored.*rows[i].property, typed(i));
+  }
+}
+
 TEST(ConcreteHeatForm, SaveDefaultsChecksEveryTabInOrder) {
   struct Case {
     const char* name;
@@ -390,7 +476,7 @@ TEST(ConcreteHeatForm, LoadShowsTheItemAsTheDialogOpens) {
   Form f = Load(item);
 
   std::vector<std::string> edits;
-  for (const EditField& e : kEdits) edits.push_back(f.*e.text);
+  for (const EditSpec<Form>& e : kEdits) edits.push_back(f.*e.text);
   EXPECT_EQ(edits, (std::vector<std::string>{"1", "1", "0.5", "-12.75", "1", "5", "1", "0", "5",
                                              "1", "1", "0", "0", "1", "0"}));
   EXPECT_EQ(f.cbJrfs, 1);
