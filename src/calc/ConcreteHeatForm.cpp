@@ -5,7 +5,6 @@
 #include <iterator>
 #include <tuple>
 
-#include "support/Errors.h"
 #include "support/Gbk.h"
 #include "support/NumberText.h"
 
@@ -93,12 +92,6 @@ CheckResult CheckBlendTable(const Form& form) {
   return std::nullopt;
 }
 
-void CheckTab(int tab) {
-  if (tab < 0 || tab >= kTabCount) {
-    throw RangeError("concrete heating has no tab " + std::to_string(tab));
-  }
-}
-
 }  // namespace
 
 Form Load(const TConcreteHeat& item) {
@@ -135,7 +128,7 @@ void SelectJrfs(Form& form, int index) {
 }
 
 CheckResult Check(const Form& form, int tab) {
-  CheckTab(tab);
+  RequireTab(tab, kTabCount, kKind);
   if (auto fault = CheckEditsOfTab(form, tab)) return fault;
   if (tab == 0 && !std::isfinite(HeatDemand(form))) {
     return Fault{"kxedtSjlyxs", -1, -1, kHeatOverflowMessage};

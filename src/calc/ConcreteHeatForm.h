@@ -14,6 +14,8 @@
 namespace wcthrm::calc::concreteheat {
 
 inline constexpr int kTabCount = 4;  // heat demand, outlet, mix, mixer outlet
+// The kind in words, for a tab it does not have.
+inline constexpr const char* kKind = "concrete heating";
 
 // The mix table "AdvStringGrid1": 5 columns × 3 rows with the fixed header row 0 and header
 // column 0. Columns 1–4 are water, cement, sand and stone; row 1 the masses (kg), row 2 the
@@ -124,7 +126,8 @@ CheckResult Check(const Form& form, int tab);
 // The checks "保存默认值" runs: every tab's, in tab order.
 CheckResult CheckForSaveDefaults(const Form& form);
 
-// The book of tab, after Check(form, tab) passed; "$…$" marks subscripts.
+// The book of tab (0..kTabCount-1, else RangeError), after Check(form, tab) passed; "$…$"
+// marks subscripts.
 BookLines Book(const Form& form, int tab);
 
 }  // namespace wcthrm::calc::concreteheat

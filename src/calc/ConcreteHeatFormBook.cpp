@@ -116,17 +116,11 @@ double MixerOutletTemperature(const Form& form) {
 }
 
 BookLines Book(const Form& form, int tab) {
-  switch (tab) {
-    case 0:
-      return HeatDemandBook(form);
-    case 1:
-      return OutletBook(form);
-    case 2:
-      return MixBook(form);
-    case 3:
-      return MixerOutletBook(form);
-  }
-  throw RangeError("concrete heating has no tab " + std::to_string(tab));
+  using Section = BookLines (*)(const Form&);
+  static constexpr Section kSections[kTabCount] = {&HeatDemandBook, &OutletBook, &MixBook,
+                                                   &MixerOutletBook};
+  RequireTab(tab, kTabCount, kKind);
+  return kSections[tab](form);
 }
 
 }  // namespace wcthrm::calc::concreteheat

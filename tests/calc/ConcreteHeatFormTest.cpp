@@ -560,6 +560,7 @@ TEST(ConcreteHeatForm, UnknownTabAndUncheckedBook) {
   EXPECT_THROW(Check(f, 4), RangeError);
   EXPECT_THROW(Check(f, -1), RangeError);
   EXPECT_THROW(Book(f, 4), RangeError);
+  EXPECT_THROW(Book(f, -1), RangeError);
   SetMix(f, {"0", "0", "0", "0"}, {"1", "2", "3", "4"});
   EXPECT_THROW(Book(f, 2), RangeError);  // never a book with a non-finite result
 }
