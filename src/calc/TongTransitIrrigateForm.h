@@ -82,6 +82,7 @@ struct EditCheck {
 };
 
 // Every edit of each tab, in the order "计算" tests them, which is not the dialog's order.
+// clang-format off
 inline constexpr EditCheck kTransportChecks[] = {
     {&Form::kxedtCjwd, {5, true}, {100, true}},
     {&Form::kxedtWdssxs, {0, true}, {1, true}},
@@ -95,6 +96,7 @@ inline constexpr EditCheck kPlacingChecks[] = {
     {&Form::kxedtZhiliang, {0, false}, {5000, true}},
     {&Form::kxedtHntbrr, {0, false}, {10, true}},
 };
+// clang-format on
 
 // What the dialog shows once open: the item's values, the table headers, tab 0.
 Form Load(const TTongTransitIrrigate& item);

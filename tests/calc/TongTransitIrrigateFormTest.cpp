@@ -6,10 +6,10 @@
 #include <functional>
 #include <limits>
 
+#include "calc/TongTransitIrrigateForm.h"
 #include "support/Errors.h"
 #include "support/Gbk.h"
 #include "support/IniFile.h"
-#include "calc/TongTransitIrrigateForm.h"
 
 namespace wcthrm::calc::tongtransitirrigate {
 namespace {
@@ -220,7 +220,7 @@ TEST(TongTransitIrrigateForm, EditRowsAreTheDialogsEditsWithItsSettings) {
     int decimals;
   };
   const Row rows[] = {
-      {"kxedtCjwd", 0, false, false, false, 3},    {"kxedtHjwd", 0, false, false, true, 3},
+      {"kxedtCjwd", 0, false, false, false, 3},     {"kxedtHjwd", 0, false, false, true, 3},
       {"kxedtYsdjzdsj", 0, false, false, false, 3}, {"kxedtWdssxs", 0, false, false, false, 3},
       {"kxedtYzcs", 0, false, true, false, 3},      {"kxedtWendu", 1, true, false, false, 2},
       {"kxedtZhiliang", 1, false, false, false, 2}, {"kxedtHntbrr", 1, false, false, false, 2},
@@ -267,15 +267,22 @@ TEST(TongTransitIrrigateForm, AMinusSignWhereTheCheckAcceptsBelowZero) {
 // position i on emptied, the fault names input i. "保存默认值" runs transport, then placing.
 TEST(TongTransitIrrigateForm, ChecksStopAtTheFirstInputInOrder) {
   struct Input {
+    const char* name;
     const char* control;
     int col = -1;
     int row = -1;
   };
-  const std::vector<Input> transport = {
-      {"kxedtCjwd"}, {"kxedtWdssxs"}, {"kxedtYsdjzdsj"}, {"kxedtYzcs"}, {"kxedtHjwd"}};
-  const std::vector<Input> placing = {{kTable, 1, 1}, {kTable, 2, 1},    {kTable, 1, 2},
-                                      {kTable, 2, 2}, {kTable, 1, 3},    {kTable, 2, 3},
-                                      {"kxedtWendu"}, {"kxedtZhiliang"}, {"kxedtHntbrr"}};
+  const std::vector<Input> transport = {{"outlet_temperature", "kxedtCjwd"},
+                                        {"loss_coefficient", "kxedtWdssxs"},
+                                        {"transport_time", "kxedtYsdjzdsj"},
+                                        {"transfer_count", "kxedtYzcs"},
+                                        {"ambient_temperature", "kxedtHjwd"}};
+  const std::vector<Input> placing = {
+      {"formwork_heat", kTable, 1, 1},        {"steel_heat", kTable, 2, 1},
+      {"formwork_mass", kTable, 1, 2},        {"steel_mass", kTable, 2, 2},
+      {"formwork_temperature", kTable, 1, 3}, {"steel_temperature", kTable, 2, 3},
+      {"pour_temperature", "kxedtWendu"},     {"concrete_mass", "kxedtZhiliang"},
+      {"concrete_heat", "kxedtHntbrr"}};
   auto emptyFrom = [](const std::vector<Input>& order, size_t first) {
     Form form = ValidForm();
     for (size_t i = first; i < order.size(); ++i) {
@@ -295,7 +302,7 @@ TEST(TongTransitIrrigateForm, ChecksStopAtTheFirstInputInOrder) {
   for (int tab = 0; tab < kTabCount; ++tab) {
     const std::vector<Input>& order = *tabs[tab];
     for (size_t i = 0; i < order.size(); ++i) {
-      SCOPED_TRACE(where(order[i]));
+      SCOPED_TRACE(order[i].name);
       CheckResult fault = Check(emptyFrom(order, i), tab);
       ASSERT_TRUE(fault.has_value());
       EXPECT_EQ(fault->Where(), where(order[i]));
@@ -304,7 +311,7 @@ TEST(TongTransitIrrigateForm, ChecksStopAtTheFirstInputInOrder) {
   std::vector<Input> both = transport;
   both.insert(both.end(), placing.begin(), placing.end());
   for (size_t i = 0; i < both.size(); ++i) {
-    SCOPED_TRACE(where(both[i]));
+    SCOPED_TRACE(both[i].name);
     CheckResult fault = CheckForSaveDefaults(emptyFrom(both, i));
     ASSERT_TRUE(fault.has_value());
     EXPECT_EQ(fault->Where(), where(both[i]));
@@ -477,7 +484,7 @@ TEST(TongTransitIrrigateForm, StoreThenLoadGivesTheSameForm) {
   Form form = ValidForm();
   form.kxedtWdssxs = "0.125";
   form.advsgTmpOfFinish.At(2, 2) = "已知项,12.5";  // tables store any text unchecked
-  form.kxedtZhiliang = "9999";                  // as do edits out of range
+  form.kxedtZhiliang = "9999";                     // as do edits out of range
   TTongTransitIrrigate item;
   Store(form, item);
   EXPECT_EQ(item.Wdssxs, 0.125);
@@ -529,17 +536,26 @@ TEST(TongTransitIrrigateForm, SampleInputGivesABookOnEveryTab) {
   TTongTransitIrrigate item;
   item.LoadDefaultsFrom(IniFile(path.string()));
   const Form form = Load(item);
-  const BookLines expected[kTabCount] = {
-      {"砼拌和物运输到浇筑时温度：", "T$2$＝17.3－（0.35×0.25＋0.032×3）×（17.3－（-3.7））",
-       " ＝13.4465℃"},
-      {"砼浇筑成型完时温度：",
-       "T$3$＝（0.96×2400×10＋2.5×50×（-5）＋0.48×100×3）/（0.96×2400＋2.5×50＋0.48×100）",
-       "＝9.11℃"},
+  const struct {
+    const char* name;
+    int tab;
+    BookLines lines;
+  } cases[] = {
+      {"transport",
+       kTransportTab,
+       {"砼拌和物运输到浇筑时温度：", "T$2$＝17.3－（0.35×0.25＋0.032×3）×（17.3－（-3.7））",
+        " ＝13.4465℃"}},
+      {"placing",
+       kPlacingTab,
+       {"砼浇筑成型完时温度：",
+        "T$3$＝（0.96×2400×10＋2.5×50×（-5）＋0.48×100×3）/（0.96×2400＋2.5×50＋0.48×100）",
+        "＝9.11℃"}},
   };
-  for (int tab = 0; tab < kTabCount; ++tab) {
-    SCOPED_TRACE(tab);
-    ASSERT_EQ(Check(form, tab), std::nullopt);
-    EXPECT_EQ(Book(form, tab), expected[tab]);
+  ASSERT_EQ(std::size(cases), static_cast<size_t>(kTabCount));  // a book on every tab
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_EQ(Check(form, c.tab), std::nullopt);
+    EXPECT_EQ(Book(form, c.tab), c.lines);
   }
 }
 
