@@ -41,9 +41,10 @@ std::string BoundText(double bound, const EditSettings& s) {
 
 std::string RangeMessage(const EditSettings& s) {
   const std::string lo = BoundText(s.lower.value, s), hi = BoundText(s.upper.value, s);
-  if (!s.upperApplies) return Fill(s.integer ? "请输入大于 %1 的整数！" : "请输入大于 %1 的实数！", lo, hi);
+  const bool whole = s.integer && !s.realMessage;
+  if (!s.upperApplies) return Fill(whole ? "请输入大于 %1 的整数！" : "请输入大于 %1 的实数！", lo, hi);
   const Texts& t = kRangeTexts[s.lower.included][s.upper.included];
-  return Fill(s.integer ? t.whole : t.real, lo, hi);
+  return Fill(whole ? t.whole : t.real, lo, hi);
 }
 
 void RequireTab(int tab, int tabs, const char* kind) {

@@ -19,6 +19,11 @@ struct EditSettings {
   bool formatted = false;     // FormatNumPoint: rewritten with `decimals` decimals on leaving
   bool upperApplies = true;   // SetMaxValue
   int maxLength = 8;
+  // The edit itself applies the bounds when it is left. Without it the dialog leaves the
+  // edit unbounded (MinValue = MaxValue = 0) and only the checks of "计算" test the range.
+  bool boundsOnEdit = true;
+  // The range message speaks of real numbers ("之间的实数！") even for a whole-number edit.
+  bool realMessage = false;
 };
 
 // The message of a value outside the settings' range, with the bounds written as the edit

@@ -25,6 +25,8 @@ EditSettings Whole(Bound lo, Bound hi) {
 TEST(RangeMessage, FromTheBounds) {
   EditSettings lowerOnly = Real({0, false}, {0, true});
   lowerOnly.upperApplies = false;
+  EditSettings wholeSaidReal = Whole({-50, true}, {5, true});
+  wholeSaidReal.realMessage = true;
   EditSettings wholeLowerOnly = Whole({3, true}, {0, true});
   wholeLowerOnly.upperApplies = false;
   const struct {
@@ -42,6 +44,7 @@ TEST(RangeMessage, FromTheBounds) {
       {"whole, upper open", Whole({1, true}, {10, false}),
        "请输入 1 (包含) 到 10 (不包含) 之间的整数，包含最小值，不包含最大值！"},
       {"whole, lower open", Whole({0, false}, {10, true}), "请输入 0 (不包含) 到 10 (包含) 之间的整数！"},
+      {"whole edit, real wording", wholeSaidReal, "请输入 -50 (包含) 到 5 (包含) 之间的实数！"},
       {"lower bound only", lowerOnly, "请输入大于 0 的实数！"},
       {"whole lower bound only", wholeLowerOnly, "请输入大于 3 的整数！"},
   };
