@@ -1,5 +1,6 @@
 // Freezing depth input checks: each stops at the first fault and names its control.
 #include <cmath>
+#include <stdexcept>
 
 #include "calc/DepthOfSoilForm.h"
 #include "support/NumberText.h"
@@ -20,24 +21,17 @@ const std::string kKnownBetaRange = "已知项对应的对土壤冻结影响系�
 const std::string kZeroBeta = "各种材料对土壤冻结影响系数β不能为0！";
 const std::string kZeroLambda = "雪的平均热导系数λ不能为0！";
 
-const std::string kUpTo30 = "请输入 0 (包含) 到 30 (包含) 之间的实数！";
-const std::string kUpTo100 = "请输入 0 (包含) 到 100 (包含) 之间的实数！";
-const std::string kUpTo10 = "请输入 0 (包含) 到 10 (包含) 之间的实数！";
-const std::string kUpTo10000 = "请输入 0 (包含) 到 10000 (包含) 之间的实数！";
-const std::string kUpTo100000 = "请输入 0 (包含) 到 100000 (包含) 之间的实数！";
-const std::string kAlpha = "请输入 10 (包含) 到 40 (包含) 之间的实数！";
-
 constexpr Bound Incl(double v) { return {v, true}; }
 
-CheckResult Range(const std::string& control, const std::string& text, double lo, double hi,
-                  const std::string& message) {
-  return CheckEdit(control, text, Incl(lo), Incl(hi), message);
+// An edit held to the range the checks give it, with that range's message.
+CheckResult CheckField(const Form& form, std::string_view control) {
+  return CheckEdit(form, CheckedEdit(control));
 }
 
 // The P field counts only while the box is clear.
 CheckResult CheckTypedIndex(const Form& form, int tab) {
   if (AutoCal(form, tab)) return std::nullopt;
-  return Range(kPFields[tab], PField(form, tab), 0, 100000, kUpTo100000);
+  return CheckField(form, kPFields[tab]);
 }
 
 // Checked even while automatic summation is off and the table cannot be edited.
@@ -78,25 +72,25 @@ CheckResult CheckLayerTable(const Form& form) {
 }
 
 CheckResult CheckNoHeatSoil(const Form& form) {
-  if (!form.rbNoHeatSoil) return Range("kxedtSumTemp", form.kxedtSumTemp, 0, 10000, kUpTo10000);
+  if (!form.rbNoHeatSoil) return CheckField(form, "kxedtSumTemp");
   if (auto f = CheckDayTable(form, 0)) return f;
-  if (auto f = Range("kxedtDjxs", form.kxedtDjxs, 0, 30, kUpTo30)) return f;
+  if (auto f = CheckField(form, "kxedtDjxs")) return f;
   return CheckTypedIndex(form, 0);
 }
 
 CheckResult CheckSdbwtr(const Form& form) {
   if (auto f = CheckDayTable(form, 1)) return f;
   if (auto f = CheckTypedIndex(form, 1)) return f;
-  if (form.RadioButton1) return Range("kxedtDjxs2", form.kxedtDjxs2, 0, 30, kUpTo30);
-  return Range("kxedtFdjsxs", form.kxedtFdjsxs, 10, 40, kAlpha);
+  if (form.RadioButton1) return CheckField(form, "kxedtDjxs2");
+  return CheckField(form, "kxedtFdjsxs");
 }
 
 CheckResult CheckFxbwtr(const Form& form) {
   if (auto f = CheckDayTable(form, 2)) return f;
   if (auto f = CheckTypedIndex(form, 2)) return f;
-  if (auto f = Range("kxedtXdpjrdxs", form.kxedtXdpjrdxs, 0, 100, kUpTo100)) return f;
-  if (auto f = Range("kxedtYxxs", form.kxedtYxxs, 0, 10, kUpTo10)) return f;
-  if (form.RadioButton3) return Range("kxedtXdpjfgxs", form.kxedtXdpjfgxs, 0, 100, kUpTo100);
+  if (auto f = CheckField(form, "kxedtXdpjrdxs")) return f;
+  if (auto f = CheckField(form, "kxedtYxxs")) return f;
+  if (form.RadioButton3) return CheckField(form, "kxedtXdpjfgxs");
   return std::nullopt;
 }
 
@@ -137,6 +131,23 @@ CheckResult CheckLayerResult(const Form& form) {
 }
 
 }  // namespace
+
+const EditSpec<Form>& Edit(std::string_view control) {
+  for (const EditSpec<Form>& e : kEdits) {
+    if (e.control == control) return e;
+  }
+  throw std::out_of_range("the freezing depth dialog has no edit " + std::string(control));
+}
+
+EditSpec<Form> CheckedEdit(std::string_view control) {
+  EditSpec<Form> edit = Edit(control);
+  for (const CheckRange& r : kCheckRanges) {
+    if (r.control != control) continue;
+    edit.settings.lower = r.lower;
+    edit.settings.upper = r.upper;
+  }
+  return edit;
+}
 
 CheckResult Check(const Form& form, int tab) {
   switch (tab) {

@@ -6,6 +6,7 @@
 #include "calc/DepthOfSoilForm.h"
 #include "support/Errors.h"
 #include "support/Gbk.h"
+#include "support/NumberText.h"
 
 namespace wcthrm::calc::depthofsoil {
 namespace {
@@ -368,12 +369,153 @@ TEST(DepthOfSoilForm, ChecksReportFirstFault) {
          f.kxedtDjzs4 = "-1";
        },
        {"kxedtDjzs4", -1, -1, to100000}},
+      {"SnowTypedIndex",
+       2,
+       [](Form& f) {
+         f.cbAutoCal3 = false;
+         f.kxedtDjzs3 = "100000.5";
+         f.kxedtXdpjrdxs = "101";
+       },
+       {"kxedtDjzs3", -1, -1, to100000}},
   };
   for (const CheckCase& c : cases) {
     SCOPED_TRACE(c.name);
     Form f = ValidForm();
     c.setup(f);
     EXPECT_EQ(Check(f, c.tab), c.fault);
+    // A faulty edit lies on the tab that is checked.
+    if (!c.fault.IsCell()) {
+      EXPECT_EQ(Edit(c.fault.control).tab, c.tab);
+    }
+  }
+}
+
+TEST(DepthOfSoilForm, EditChecksHoldTheirRanges) {
+  const std::string to30 = "请输入 0 (包含) 到 30 (包含) 之间的实数！";
+  const std::string to100 = "请输入 0 (包含) 到 100 (包含) 之间的实数！";
+  const std::string to100000 = "请输入 0 (包含) 到 100000 (包含) 之间的实数！";
+  struct Case {
+    const char* name;  // the edit's object name
+    int tab;
+    std::function<void(Form&)> setup;  // makes the edit one the tab checks
+    std::vector<std::string> admitted;
+    std::vector<std::string> refused;
+    std::string message;
+  };
+  const auto none = [](Form&) {};
+  const Case cases[] = {
+      {"kxedtSumTemp",
+       0,
+       [](Form& f) {
+         f.rbNoHeatSoil = false;
+         f.rbBzdjsd = true;
+       },
+       {"0", "10000", " 5"},
+       {"-0.01", "10000.01", "", "abc"},
+       "请输入 0 (包含) 到 10000 (包含) 之间的实数！"},
+      {"kxedtDjxs", 0, none, {"0", "30", "2.5"}, {"-1", "30.01", "", "-"}, to30},
+      {"kxedtDjzs1",
+       0,
+       [](Form& f) { f.cbAutoCal1 = false; },
+       {"0", "100000"},
+       {"-0.5", "100000.5", ""},
+       to100000},
+      {"kxedtDjzs2",
+       1,
+       [](Form& f) { f.cbAutoCal2 = false; },
+       {"0", "100000"},
+       {"-0.5", "100000.5", ""},
+       to100000},
+      {"kxedtDjxs2", 1, none, {"0", "30"}, {"-1", "30.01", ""}, to30},
+      {"kxedtFdjsxs",
+       1,
+       [](Form& f) {
+         f.RadioButton1 = false;
+         f.RadioButton2 = true;
+       },
+       {"10", "40"},
+       {"9.99", "40.01", "0", ""},
+       "请输入 10 (包含) 到 40 (包含) 之间的实数！"},
+      {"kxedtDjzs3",
+       2,
+       [](Form& f) { f.cbAutoCal3 = false; },
+       {"0", "100000"},
+       {"-0.5", "100000.5", ""},
+       to100000},
+      {"kxedtXdpjrdxs", 2, none, {"0", "100"}, {"-1", "100.5", ""}, to100},
+      // 0 passes the range and fails as a divisor.
+      {"kxedtYxxs",
+       2,
+       none,
+       {"10", "0.001"},
+       {"-0.5", "10.5", ""},
+       "请输入 0 (包含) 到 10 (包含) 之间的实数！"},
+      {"kxedtXdpjfgxs", 2, none, {"0", "100"}, {"-1", "100.1", ""}, to100},
+      {"kxedtDjzs4",
+       3,
+       [](Form& f) { f.cbAutoCal4 = false; },
+       {"0", "100000"},
+       {"-0.5", "100000.5", ""},
+       to100000},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Form f = ValidForm();
+    c.setup(f);
+    for (const std::string& text : c.admitted) {
+      f.*Edit(c.name).text = text;
+      EXPECT_EQ(Check(f, c.tab), std::nullopt) << "'" << text << "'";
+    }
+    for (const std::string& text : c.refused) {
+      f.*Edit(c.name).text = text;
+      EXPECT_EQ(Check(f, c.tab), (Fault{c.name, -1, -1, c.message})) << "'" << text << "'";
+    }
+  }
+}
+
+TEST(DepthOfSoilForm, EditRowsInTheDialogsOrder) {
+  const struct {
+    const char* name;
+    std::string Form::*field;
+    int tab;
+  } rows[] = {
+      {"kxedtDjxs", &Form::kxedtDjxs, 0},         {"kxedtDjzs1", &Form::kxedtDjzs1, 0},
+      {"kxedtSumTemp", &Form::kxedtSumTemp, 0},   {"kxedtDjzs2", &Form::kxedtDjzs2, 1},
+      {"kxedtDjxs2", &Form::kxedtDjxs2, 1},       {"kxedtFdjsxs", &Form::kxedtFdjsxs, 1},
+      {"kxedtDays1", &Form::kxedtDays1, 1},       {"kxedtPjrfqw1", &Form::kxedtPjrfqw1, 1},
+      {"kxedtDjzs3", &Form::kxedtDjzs3, 2},       {"kxedtXdpjrdxs", &Form::kxedtXdpjrdxs, 2},
+      {"kxedtXdpjfgxs", &Form::kxedtXdpjfgxs, 2}, {"kxedtYxxs", &Form::kxedtYxxs, 2},
+      {"kxedtDjzs4", &Form::kxedtDjzs4, 3},       {"kxedtDays", &Form::kxedtDays, 3},
+      {"kxedtPjrfqw", &Form::kxedtPjrfqw, 3},
+  };
+  ASSERT_EQ(std::size(kEdits), std::size(rows));
+  for (size_t i = 0; i < std::size(rows); ++i) {
+    SCOPED_TRACE(rows[i].name);
+    EXPECT_STREQ(kEdits[i].control, rows[i].name);
+    EXPECT_TRUE(kEdits[i].text == rows[i].field);
+    EXPECT_EQ(kEdits[i].tab, rows[i].tab);
+  }
+  EXPECT_THROW(Edit("kxedtNone"), std::out_of_range);
+}
+
+// The edits the dialog bounds test their range on leaving as "计算" does; every other range
+// of the checks belongs to an edit that tests nothing on leaving.
+TEST(DepthOfSoilForm, CheckRangesOnlyWhereTheDialogGivesNoBounds) {
+  std::vector<std::string> bounded;
+  for (const auto& e : kEdits) {
+    if (e.settings.lower.value != e.settings.upper.value) bounded.push_back(e.control);
+  }
+  EXPECT_EQ(bounded, (std::vector<std::string>{"kxedtSumTemp", "kxedtDjzs4"}));
+  for (const std::string& name : bounded) {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(CheckedEdit(name).settings.lower.value, Edit(name).settings.lower.value);
+    EXPECT_EQ(CheckedEdit(name).settings.upper.value, Edit(name).settings.upper.value);
+  }
+  for (const CheckRange& r : kCheckRanges) {
+    SCOPED_TRACE(r.control);
+    const auto& own = Edit(r.control).settings;  // throws for a name kEdits lacks
+    EXPECT_EQ(own.lower.value, own.upper.value);
+    EXPECT_EQ(CheckedEdit(r.control).settings.upper.value, r.upper.value);
   }
 }
 
@@ -479,6 +621,29 @@ TEST(DepthOfSoilForm, LoadNewItem) {
   EXPECT_TRUE(f.rbNoHeatSoil && f.RadioButton1 && f.RadioButton3);
   EXPECT_FALSE(f.rbBzdjsd || f.RadioButton2 || f.RadioButton4);
   EXPECT_EQ(f.activeTab, 0);
+}
+
+TEST(DepthOfSoilForm, LoadPutsEachPropertyInItsEdit) {
+  const struct {
+    const char* name;  // the edit's object name
+    double TDepthOfSoil::*property;
+  } cases[] = {
+      {"kxedtDjxs", &TDepthOfSoil::Djxs1},        {"kxedtDjzs1", &TDepthOfSoil::Djzs1},
+      {"kxedtSumTemp", &TDepthOfSoil::SumTemp},   {"kxedtDjzs2", &TDepthOfSoil::Djzs2},
+      {"kxedtDjxs2", &TDepthOfSoil::Djxs2},       {"kxedtFdjsxs", &TDepthOfSoil::Fdjsxs},
+      {"kxedtDjzs3", &TDepthOfSoil::Djzs3},       {"kxedtXdpjrdxs", &TDepthOfSoil::Xdpjrdxs},
+      {"kxedtXdpjfgxs", &TDepthOfSoil::Xdpjfgxs}, {"kxedtYxxs", &TDepthOfSoil::Yxxs},
+      {"kxedtDjzs4", &TDepthOfSoil::Djzs4},
+  };
+  NewItem item;
+  item.Zdlj1 = item.Zdlj2 = item.Zdlj3 = item.Zdlj4 = false;  // no sum replaces a P field
+  double value = 1.5;
+  for (const auto& c : cases) item.*c.property = value++;
+  const Form f = Load(item);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(f.*Edit(c.name).text, NumberText(item.*c.property));
+  }
 }
 
 TEST(DepthOfSoilForm, LoadShowsTypedIndexWhateverTheRowCount) {
