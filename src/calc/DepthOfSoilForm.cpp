@@ -77,23 +77,26 @@ bool ValidTemperature(const std::string& text) {
 }  // namespace
 
 Table& DayTable(Form& form, int tab) {
+  RequireTab(tab, kTabCount, kKind);
   std::array<Table*, kTabCount> tables = {&form.advsgNoHeatSoil, &form.advsgSdbwtr,
                                           &form.advsgFxbwtr, &form.advsgFgbwtr};
-  return *tables.at(tab);
+  return *tables[tab];
 }
 const Table& DayTable(const Form& form, int tab) { return DayTable(const_cast<Form&>(form), tab); }
 
 bool& AutoCal(Form& form, int tab) {
+  RequireTab(tab, kTabCount, kKind);
   std::array<bool*, kTabCount> boxes = {&form.cbAutoCal1, &form.cbAutoCal2, &form.cbAutoCal3,
                                         &form.cbAutoCal4};
-  return *boxes.at(tab);
+  return *boxes[tab];
 }
 bool AutoCal(const Form& form, int tab) { return AutoCal(const_cast<Form&>(form), tab); }
 
 std::string& PField(Form& form, int tab) {
+  RequireTab(tab, kTabCount, kKind);
   std::array<std::string*, kTabCount> fields = {&form.kxedtDjzs1, &form.kxedtDjzs2,
                                                 &form.kxedtDjzs3, &form.kxedtDjzs4};
-  return *fields.at(tab);
+  return *fields[tab];
 }
 const std::string& PField(const Form& form, int tab) {
   return PField(const_cast<Form&>(form), tab);

@@ -14,7 +14,9 @@
 
 namespace wcthrm::calc::depthofsoil {
 
+// Every function here that takes a tab throws RangeError for one outside 0..kTabCount-1.
 inline constexpr int kTabCount = 4;
+inline constexpr const char* kKind = "freezing depth";  // in RangeError's text
 
 // The day tables of tabs 0..3 (first column days t, second mean daily negative temperature T).
 inline constexpr const char* kDayTables[kTabCount] = {"advsgNoHeatSoil", "advsgSdbwtr",
@@ -183,7 +185,7 @@ void LoadFromItem(const TDepthOfSoil& item, Form& form);
 // item then stays as it was.
 void Store(const Form& form, TDepthOfSoil& item);
 
-// The checks of tab 0..3 ("计算"); any other tab passes.
+// The checks of tab 0..3 ("计算").
 CheckResult Check(const Form& form, int tab);
 // The checks "保存默认值" runs before it saves.
 CheckResult CheckForSaveDefaults(const Form& form);

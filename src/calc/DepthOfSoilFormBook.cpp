@@ -132,6 +132,7 @@ std::string ThicknessText(const std::string& cell) {
 }
 
 BookLines Book(const Form& form, int tab) {
+  RequireTab(tab, kTabCount, kKind);
   BookLines lines;
   switch (tab) {
     case 0:
@@ -145,8 +146,6 @@ BookLines Book(const Form& form, int tab) {
       break;
     case 3:
       WriteInsulatedSoil(form, lines);
-      break;
-    default:
       break;
   }
   return lines;

@@ -150,6 +150,7 @@ EditSpec<Form> CheckedEdit(std::string_view control) {
 }
 
 CheckResult Check(const Form& form, int tab) {
+  RequireTab(tab, kTabCount, kKind);
   switch (tab) {
     case 0:
       return CheckNoHeatSoil(form);
@@ -159,12 +160,10 @@ CheckResult Check(const Form& form, int tab) {
       if (auto f = CheckFxbwtr(form)) return f;
       return CheckSnowDivisors(form);
     }
-    case 3: {
+    default: {  // tab 3: RequireTab lets no other through
       if (auto f = CheckFgbwtr(form)) return f;
       return CheckLayerResult(form);
     }
-    default:
-      return std::nullopt;
   }
 }
 

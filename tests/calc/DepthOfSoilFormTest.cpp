@@ -520,7 +520,10 @@ TEST(DepthOfSoilForm, CheckRangesOnlyWhereTheDialogGivesNoBounds) {
 }
 
 TEST(DepthOfSoilForm, ChecksAdmitBoundsAndIgnoreOtherInputs) {
-  const std::pair<const char*, std::function<void(Form&)>> cases[] = {
+  const struct {
+    const char* name;
+    std::function<void(Form&)> setup;
+  } cases[] = {
       {"AlphaLowerBound",
        [](Form& f) {
          f.RadioButton1 = false;
@@ -547,16 +550,39 @@ TEST(DepthOfSoilForm, ChecksAdmitBoundsAndIgnoreOtherInputs) {
          SetRows(f.advsgFgbwtr2, {{"已知项,0", "1"}, {"求解项", "1"}, {"已知项,200", "-1"}});
        }},
   };
-  for (const auto& [name, setup] : cases) {
-    SCOPED_TRACE(name);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
     Form f = ValidForm();
-    setup(f);
+    c.setup(f);
     for (int tab = 0; tab < kTabCount; ++tab) EXPECT_EQ(Check(f, tab), std::nullopt) << tab;
   }
-  Form broken = ValidForm();
-  broken.kxedtDjxs = "";
-  EXPECT_EQ(Check(broken, 4), std::nullopt);
-  EXPECT_TRUE(Book(broken, 4).empty());
+}
+
+TEST(DepthOfSoilForm, TabsOutsideTheFourAreRangeErrors) {
+  const struct {
+    const char* name;
+    std::function<void(Form&, int)> call;
+  } cases[] = {
+      {"Check", [](Form& f, int tab) { Check(f, tab); }},
+      {"Book", [](Form& f, int tab) { Book(f, tab); }},
+      {"FreezingIndex", [](Form& f, int tab) { FreezingIndex(f, tab); }},
+      {"DayTable", [](Form& f, int tab) { DayTable(f, tab); }},
+      {"AutoCal", [](Form& f, int tab) { AutoCal(f, tab); }},
+      {"PField", [](Form& f, int tab) { PField(f, tab); }},
+      {"SetAutoCal", [](Form& f, int tab) { SetAutoCal(f, tab, true); }},
+      {"DayTableTouched", [](Form& f, int tab) { DayTableTouched(f, tab); }},
+      {"AddDayRow", [](Form& f, int tab) { AddDayRow(f, tab); }},
+      {"DeleteDayRows", [](Form& f, int tab) { DeleteDayRows(f, tab); }},
+  };
+  for (const auto& c : cases) {
+    for (int tab : {-1, kTabCount, 100}) {
+      SCOPED_TRACE(std::string(c.name) + " tab " + std::to_string(tab));
+      Form f = ValidForm();
+      const Form before = f;
+      EXPECT_THROW(c.call(f, tab), RangeError);
+      EXPECT_EQ(f, before);
+    }
+  }
 }
 
 TEST(DepthOfSoilForm, SaveDefaultsChecksEveryTab) {
