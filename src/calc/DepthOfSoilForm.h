@@ -80,88 +80,80 @@ struct Form {
   bool operator==(const Form&) const = default;
 };
 
-// The numeric edits in the dialog's order, each with every setting the dialog gives it; only
-// kxedtSumTemp and kxedtDjzs4 get a MinValue and MaxValue, so only they test a range when left.
-// The checks take their rows by object name (CheckedEdit), in the calculation's order and under
-// its conditions: a P field only while its box is clear, only the inputs of the chosen formula.
-// The in-cell editors of the tables are never checked; the cells they leave behind are.
+// The numeric edits in the dialog's order, each with every setting the dialog gives it and the
+// range that "计算" and "保存默认值" accept. The dialog bounds only kxedtSumTemp and kxedtDjzs4,
+// so only they test their range when left; the others are unbounded in the dialog
+// (MinValue = MaxValue = 0) and carry the checks' ends, so kxedtYxxs admits 0 though its
+// IncludeLowerLimitValue is off. The checks take their rows by object name, in the
+// calculation's order and under its conditions (a P field only while its box is clear, only the
+// chosen formula's inputs); the in-cell editors are never checked, their cells are.
 // clang-format off
 inline const EditSpec<Form> kEdits[] = {
     {"kxedtDjxs", &Form::kxedtDjxs, 0,
-     {.lower = {0, true}, .upper = {0, true}, .integer = false, .negative = false, .decimals = 2,
-      .formatted = false, .upperApplies = true, .maxLength = 8}},
+     {.lower = {0, true}, .upper = {30, true}, .integer = false, .negative = false,
+      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8,
+      .boundsOnEdit = false, .realMessage = false}},
     {"kxedtDjzs1", &Form::kxedtDjzs1, 0,
-     {.lower = {0, true}, .upper = {0, true}, .integer = false, .negative = false, .decimals = 2,
-      .formatted = false, .upperApplies = true, .maxLength = 8}},
+     {.lower = {0, true}, .upper = {100000, true}, .integer = false, .negative = false,
+      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8,
+      .boundsOnEdit = false, .realMessage = false}},
     {"kxedtSumTemp", &Form::kxedtSumTemp, 0,
      {.lower = {0, true}, .upper = {10000, true}, .integer = false, .negative = false,
-      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8}},
+      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8,
+      .boundsOnEdit = true, .realMessage = false}},
     {"kxedtDjzs2", &Form::kxedtDjzs2, 1,
-     {.lower = {0, true}, .upper = {0, true}, .integer = false, .negative = false, .decimals = 3,
-      .formatted = false, .upperApplies = true, .maxLength = 8}},
+     {.lower = {0, true}, .upper = {100000, true}, .integer = false, .negative = false,
+      .decimals = 3, .formatted = false, .upperApplies = true, .maxLength = 8,
+      .boundsOnEdit = false, .realMessage = false}},
     {"kxedtDjxs2", &Form::kxedtDjxs2, 1,
-     {.lower = {0, true}, .upper = {0, true}, .integer = false, .negative = false, .decimals = 3,
-      .formatted = false, .upperApplies = true, .maxLength = 8}},
+     {.lower = {0, true}, .upper = {30, true}, .integer = false, .negative = false,
+      .decimals = 3, .formatted = false, .upperApplies = true, .maxLength = 8,
+      .boundsOnEdit = false, .realMessage = false}},
     {"kxedtFdjsxs", &Form::kxedtFdjsxs, 1,
-     {.lower = {0, true}, .upper = {0, true}, .integer = false, .negative = false, .decimals = 3,
-      .formatted = false, .upperApplies = true, .maxLength = 8}},
+     {.lower = {10, true}, .upper = {40, true}, .integer = false, .negative = false,
+      .decimals = 3, .formatted = false, .upperApplies = true, .maxLength = 8,
+      .boundsOnEdit = false, .realMessage = false}},
     {"kxedtDays1", &Form::kxedtDays1, 1,
-     {.lower = {0, true}, .upper = {0, true}, .integer = true, .negative = false, .decimals = 2,
-      .formatted = false, .upperApplies = true, .maxLength = 8}},
+     {.lower = {0, true}, .upper = {0, true}, .integer = true, .negative = false,
+      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8,
+      .boundsOnEdit = false, .realMessage = false}},
     {"kxedtPjrfqw1", &Form::kxedtPjrfqw1, 1,
-     {.lower = {0, true}, .upper = {0, true}, .integer = false, .negative = false, .decimals = 2,
-      .formatted = false, .upperApplies = true, .maxLength = 8}},
+     {.lower = {0, true}, .upper = {0, true}, .integer = false, .negative = false,
+      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8,
+      .boundsOnEdit = false, .realMessage = false}},
     {"kxedtDjzs3", &Form::kxedtDjzs3, 2,
-     {.lower = {0, true}, .upper = {0, true}, .integer = false, .negative = false, .decimals = 3,
-      .formatted = false, .upperApplies = true, .maxLength = 8}},
+     {.lower = {0, true}, .upper = {100000, true}, .integer = false, .negative = false,
+      .decimals = 3, .formatted = false, .upperApplies = true, .maxLength = 8,
+      .boundsOnEdit = false, .realMessage = false}},
     {"kxedtXdpjrdxs", &Form::kxedtXdpjrdxs, 2,
-     {.lower = {0, true}, .upper = {0, true}, .integer = false, .negative = false, .decimals = 3,
-      .formatted = false, .upperApplies = true, .maxLength = 8}},
+     {.lower = {0, true}, .upper = {100, true}, .integer = false, .negative = false,
+      .decimals = 3, .formatted = false, .upperApplies = true, .maxLength = 8,
+      .boundsOnEdit = false, .realMessage = false}},
     {"kxedtXdpjfgxs", &Form::kxedtXdpjfgxs, 2,
-     {.lower = {0, true}, .upper = {0, true}, .integer = false, .negative = false, .decimals = 3,
-      .formatted = false, .upperApplies = true, .maxLength = 8}},
+     {.lower = {0, true}, .upper = {100, true}, .integer = false, .negative = false,
+      .decimals = 3, .formatted = false, .upperApplies = true, .maxLength = 8,
+      .boundsOnEdit = false, .realMessage = false}},
     {"kxedtYxxs", &Form::kxedtYxxs, 2,
-     {.lower = {0, false}, .upper = {0, true}, .integer = false, .negative = false, .decimals = 3,
-      .formatted = false, .upperApplies = true, .maxLength = 8}},
+     {.lower = {0, true}, .upper = {10, true}, .integer = false, .negative = false,
+      .decimals = 3, .formatted = false, .upperApplies = true, .maxLength = 8,
+      .boundsOnEdit = false, .realMessage = false}},
     {"kxedtDjzs4", &Form::kxedtDjzs4, 3,
      {.lower = {0, true}, .upper = {100000, true}, .integer = false, .negative = false,
-      .decimals = 3, .formatted = false, .upperApplies = true, .maxLength = 8}},
+      .decimals = 3, .formatted = false, .upperApplies = true, .maxLength = 8,
+      .boundsOnEdit = true, .realMessage = false}},
     {"kxedtDays", &Form::kxedtDays, 3,
-     {.lower = {0, true}, .upper = {0, true}, .integer = true, .negative = false, .decimals = 2,
-      .formatted = false, .upperApplies = true, .maxLength = 8}},
+     {.lower = {0, true}, .upper = {0, true}, .integer = true, .negative = false,
+      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8,
+      .boundsOnEdit = false, .realMessage = false}},
     {"kxedtPjrfqw", &Form::kxedtPjrfqw, 3,
-     {.lower = {0, true}, .upper = {0, true}, .integer = false, .negative = false, .decimals = 2,
-      .formatted = false, .upperApplies = true, .maxLength = 8}},
-};
-// clang-format on
-
-// What "计算" and "保存默认值" accept in the edits the dialog gives no bounds (MinValue equals
-// MaxValue, so leaving one tests nothing); for kxedtYxxs the check also closes the edit's open
-// lower end. Any other edit the checks take is held to its own bounds.
-struct CheckRange {
-  const char* control;
-  Bound lower;
-  Bound upper;
-};
-// clang-format off
-inline constexpr CheckRange kCheckRanges[] = {
-    {"kxedtDjxs",     {0, true},  {30, true}},
-    {"kxedtDjzs1",    {0, true},  {100000, true}},
-    {"kxedtDjzs2",    {0, true},  {100000, true}},
-    {"kxedtDjxs2",    {0, true},  {30, true}},
-    {"kxedtFdjsxs",   {10, true}, {40, true}},
-    {"kxedtDjzs3",    {0, true},  {100000, true}},
-    {"kxedtXdpjrdxs", {0, true},  {100, true}},
-    {"kxedtXdpjfgxs", {0, true},  {100, true}},
-    {"kxedtYxxs",     {0, true},  {10, true}},
+     {.lower = {0, true}, .upper = {0, true}, .integer = false, .negative = false,
+      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8,
+      .boundsOnEdit = false, .realMessage = false}},
 };
 // clang-format on
 
 // The row of kEdits named control; std::out_of_range for a name that has none.
 const EditSpec<Form>& Edit(std::string_view control);
-// That row as the checks hold the edit to it: with its range from kCheckRanges, if it has one,
-// so that the message is RangeMessage of the range checked.
-EditSpec<Form> CheckedEdit(std::string_view control);
 
 // The controls of tab 0..3.
 Table& DayTable(Form& form, int tab);

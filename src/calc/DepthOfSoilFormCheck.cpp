@@ -23,9 +23,9 @@ const std::string kZeroLambda = "雪的平均热导系数λ不能为0！";
 
 constexpr Bound Incl(double v) { return {v, true}; }
 
-// An edit held to the range the checks give it, with that range's message.
+// An edit held to the range of its row, with that range's message.
 CheckResult CheckField(const Form& form, std::string_view control) {
-  return CheckEdit(form, CheckedEdit(control));
+  return CheckEdit(form, Edit(control));
 }
 
 // The P field counts only while the box is clear.
@@ -137,16 +137,6 @@ const EditSpec<Form>& Edit(std::string_view control) {
     if (e.control == control) return e;
   }
   throw std::out_of_range("the freezing depth dialog has no edit " + std::string(control));
-}
-
-EditSpec<Form> CheckedEdit(std::string_view control) {
-  EditSpec<Form> edit = Edit(control);
-  for (const CheckRange& r : kCheckRanges) {
-    if (r.control != control) continue;
-    edit.settings.lower = r.lower;
-    edit.settings.upper = r.upper;
-  }
-  return edit;
 }
 
 CheckResult Check(const Form& form, int tab) {

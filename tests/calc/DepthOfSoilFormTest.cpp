@@ -498,24 +498,24 @@ TEST(DepthOfSoilForm, EditRowsInTheDialogsOrder) {
   EXPECT_THROW(Edit("kxedtNone"), std::out_of_range);
 }
 
-// The edits the dialog bounds test their range on leaving as "计算" does; every other range
-// of the checks belongs to an edit that tests nothing on leaving.
-TEST(DepthOfSoilForm, CheckRangesOnlyWhereTheDialogGivesNoBounds) {
-  std::vector<std::string> bounded;
+// Only the edits the dialog bounds test their range when left, with the message of "计算".
+TEST(DepthOfSoilForm, OnlyBoundedEditsTestTheirRangeWhenLeft) {
+  const struct {
+    const char* name;
+    const char* message;
+  } bounded[] = {
+      {"kxedtSumTemp", "请输入 0 (包含) 到 10000 (包含) 之间的实数！"},
+      {"kxedtDjzs4", "请输入 0 (包含) 到 100000 (包含) 之间的实数！"},
+  };
+  std::vector<std::string> onEdit;
   for (const auto& e : kEdits) {
-    if (e.settings.lower.value != e.settings.upper.value) bounded.push_back(e.control);
+    if (e.settings.boundsOnEdit) onEdit.push_back(e.control);
   }
-  EXPECT_EQ(bounded, (std::vector<std::string>{"kxedtSumTemp", "kxedtDjzs4"}));
-  for (const std::string& name : bounded) {
-    SCOPED_TRACE(name);
-    EXPECT_EQ(CheckedEdit(name).settings.lower.value, Edit(name).settings.lower.value);
-    EXPECT_EQ(CheckedEdit(name).settings.upper.value, Edit(name).settings.upper.value);
-  }
-  for (const CheckRange& r : kCheckRanges) {
-    SCOPED_TRACE(r.control);
-    const auto& own = Edit(r.control).settings;  // throws for a name kEdits lacks
-    EXPECT_EQ(own.lower.value, own.upper.value);
-    EXPECT_EQ(CheckedEdit(r.control).settings.upper.value, r.upper.value);
+  ASSERT_EQ(onEdit.size(), std::size(bounded));
+  for (size_t i = 0; i < std::size(bounded); ++i) {
+    SCOPED_TRACE(bounded[i].name);
+    EXPECT_EQ(onEdit[i], bounded[i].name);
+    EXPECT_EQ(RangeMessage(Edit(bounded[i].name).settings), bounded[i].message);
   }
 }
 
