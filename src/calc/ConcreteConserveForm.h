@@ -37,7 +37,7 @@ struct Form {
 // The dialog's numeric edits in its order, each with the settings the dialog gives it: at most
 // 8 characters, Mydec 2, no minus sign, no formatting. The bounds are the ones "计算" tests
 // (kxedtInterval, tested by nothing, keeps 0 and 0); the dialog sets no MinValue or MaxValue
-// on these edits, so leaving one tests no range.
+// on these edits, so none applies its bounds when it is left.
 // "计算" picks its rows by field: kxedtTemp and kxedtTimes on tab 0 (kxedtInterval is never
 // tested), and on tab 1 only the edit that RadioGroup1 shows. The grids' cell editors
 // (KxEdtLink1 to 3) hold no state of their own and have no row.
@@ -45,19 +45,24 @@ struct Form {
 inline const EditSpec<Form> kEdits[] = {
     {"kxedtTemp", &Form::kxedtTemp, kTabAverageTemp,
      {.lower = {5, true}, .upper = {80, true}, .integer = false, .negative = false,
-      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8}},
+      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8,
+      .boundsOnEdit = false, .realMessage = false}},
     {"kxedtInterval", &Form::kxedtInterval, kTabAverageTemp,
      {.lower = {0, true}, .upper = {0, true}, .integer = true, .negative = false,
-      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8}},
+      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8,
+      .boundsOnEdit = false, .realMessage = false}},
     {"kxedtTimes", &Form::kxedtTimes, kTabAverageTemp,
      {.lower = {1, true}, .upper = {100, true}, .integer = true, .negative = false,
-      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8}},
+      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8,
+      .boundsOnEdit = false, .realMessage = false}},
     {"kxedtDlsj", &Form::kxedtDlsj, kTabTimeTemp,
      {.lower = {0, false}, .upper = {10000, true}, .integer = false, .negative = false,
-      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8}},
+      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8,
+      .boundsOnEdit = false, .realMessage = false}},
     {"kxedtDlwd", &Form::kxedtDlwd, kTabTimeTemp,
      {.lower = {5, true}, .upper = {80, true}, .integer = false, .negative = false,
-      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8}},
+      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8,
+      .boundsOnEdit = false, .realMessage = false}},
 };
 // clang-format on
 

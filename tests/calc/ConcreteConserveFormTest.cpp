@@ -231,6 +231,8 @@ TEST(ConcreteConserveForm, EditRowsAsTheDialogSetsThem) {
     EXPECT_FALSE(e.settings.formatted);
     EXPECT_TRUE(e.settings.upperApplies);
     EXPECT_EQ(e.settings.maxLength, 8);
+    EXPECT_FALSE(e.settings.boundsOnEdit);
+    EXPECT_FALSE(e.settings.realMessage);
     if (!r.message.empty()) {
       EXPECT_EQ(RangeMessage(e.settings), r.message);
     }
