@@ -47,6 +47,13 @@ std::string RangeMessage(const EditSettings& s) {
   return Fill(whole ? t.whole : t.real, lo, hi);
 }
 
+CheckResult CheckEdit(const char* control, const std::string& text, const EditSettings& s) {
+  const bool whole = s.integer && !s.realMessage;
+  const Bound upper = s.upperApplies ? s.upper : Bound{HUGE_VAL, true};
+  if (whole && !ParseInt(text)) return Fault{control, -1, -1, RangeMessage(s)};
+  return CheckEdit(control, text, s.lower, upper, RangeMessage(s));
+}
+
 void RequireTab(int tab, int tabs, const char* kind) {
   if (tab < 0 || tab >= tabs) {
     throw RangeError(std::string(kind) + " has no tab " + std::to_string(tab));

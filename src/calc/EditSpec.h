@@ -22,7 +22,8 @@ struct EditSettings {
   // The edit itself applies the bounds when it is left. Without it the dialog leaves the
   // edit unbounded (MinValue = MaxValue = 0) and only the checks of "计算" test the range.
   bool boundsOnEdit = true;
-  // The range message speaks of real numbers ("之间的实数！") even for a whole-number edit.
+  // The checks of "计算" take the edit as real even when it takes whole numbers: any number
+  // in range passes, and the range message speaks of real numbers ("之间的实数！").
   bool realMessage = false;
 };
 
@@ -38,12 +39,14 @@ struct EditSpec {
   EditSettings settings;
 };
 
-// The edit's check as "计算" runs it: empty, no number, below, above; the fault names the
-// edit and carries its range message.
+// The edit's check as "计算" runs it: empty, no number (no whole number for a whole-number
+// edit), below, above (when the upper bound applies); the fault names the edit and carries
+// its range message.
+CheckResult CheckEdit(const char* control, const std::string& text, const EditSettings& settings);
+
 template <class Form>
 CheckResult CheckEdit(const Form& form, const EditSpec<Form>& edit) {
-  return CheckEdit(edit.control, form.*edit.text, edit.settings.lower, edit.settings.upper,
-                   RangeMessage(edit.settings));
+  return CheckEdit(edit.control, form.*edit.text, edit.settings);
 }
 
 // The first failing edit of tab among edits, in their order.

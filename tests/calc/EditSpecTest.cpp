@@ -70,6 +70,32 @@ TEST(EditSpec, ChecksOneTabInOrderWithItsMessage) {
   EXPECT_EQ(CheckTabEdits(form, edits, 0)->Where(), "kxedtA");
 }
 
+TEST(EditSpec, WholeNumbersAndTheUpperBound) {
+  EditSettings whole = Whole({1, true}, {3, true});
+  EditSettings wholeAsReal = whole;
+  wholeAsReal.realMessage = true;
+  EditSettings noUpper = Real({0, false}, {1, true});
+  noUpper.upperApplies = false;
+  const struct {
+    const char* name;
+    EditSettings settings;
+    const char* text;
+    bool passes;
+  } cases[] = {
+      {"whole number", whole, "2", true},
+      {"fraction in a whole-number edit", whole, "1.5", false},
+      {"blanks around a whole number", whole, " 2 ", true},
+      {"fraction where the check takes reals", wholeAsReal, "1.5", true},
+      {"above an upper bound that does not apply", noUpper, "1e6", true},
+      {"below the lower bound", noUpper, "0", false},
+  };
+  for (const auto& c : cases) {
+    const CheckResult fault = CheckEdit("kxedt", c.text, c.settings);
+    EXPECT_EQ(!fault.has_value(), c.passes) << c.name;
+    if (fault) EXPECT_EQ(fault->message, RangeMessage(c.settings)) << c.name;
+  }
+}
+
 TEST(RequireTab, OutsideTheTabsIsAnError) {
   EXPECT_NO_THROW(RequireTab(0, 2, "kind"));
   EXPECT_NO_THROW(RequireTab(1, 2, "kind"));
