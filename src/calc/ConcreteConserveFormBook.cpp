@@ -40,11 +40,7 @@ Fault AtEdit(std::string Form::*field, const std::string& message) {
 
 // A whole-number edit is read as an integer, so "1.5" is no count even inside the bounds.
 CheckResult CheckInput(const Form& form, std::string Form::*field) {
-  const EditSpec<Form>& edit = EditOf(field);
-  if (edit.settings.integer && !ParseInt(form.*field)) {
-    return AtEdit(field, RangeMessage(edit.settings));
-  }
-  return CheckEdit(form, edit);
+  return CheckEdit(form, EditOf(field));
 }
 
 // The mean-temperature sum, step by step; the first row at which it leaves the printable

@@ -62,24 +62,6 @@ const EditProperty kEditProperties[] = {
 };
 static_assert(std::size(kEditProperties) == std::tuple_size_v<decltype(kEdits)>);
 
-// "计算" words every range for real numbers, also that of a whole-number edit, whose own
-// range message would say "整数".
-std::string CheckMessage(EditSettings settings) {
-  settings.integer = false;
-  return RangeMessage(settings);
-}
-
-CheckResult CheckEditsOfTab(const Form& form, int tab) {
-  for (const EditSpec<Form>& e : kEdits) {
-    if (e.tab != tab) continue;
-    const EditSettings& s = e.settings;
-    if (auto fault = CheckEdit(e.control, form.*e.text, s.lower, s.upper, CheckMessage(s))) {
-      return fault;
-    }
-  }
-  return std::nullopt;
-}
-
 CheckResult CheckBlendTable(const Form& form) {
   for (int r = 1; r <= 2; ++r) {
     for (int c = 1; c <= 4; ++c) {
@@ -129,7 +111,7 @@ void SelectJrfs(Form& form, int index) {
 
 CheckResult Check(const Form& form, int tab) {
   RequireTab(tab, kTabCount, kKind);
-  if (auto fault = CheckEditsOfTab(form, tab)) return fault;
+  if (auto fault = CheckTabEdits(form, kEdits, tab)) return fault;
   if (tab == 0 && !std::isfinite(HeatDemand(form))) {
     return Fault{"kxedtSjlyxs", -1, -1, kHeatOverflowMessage};
   }
@@ -142,7 +124,7 @@ CheckResult Check(const Form& form, int tab) {
 
 CheckResult CheckForSaveDefaults(const Form& form) {
   for (int tab = 0; tab < kTabCount; ++tab) {
-    if (auto fault = CheckEditsOfTab(form, tab)) return fault;
+    if (auto fault = CheckTabEdits(form, kEdits, tab)) return fault;
     if (tab == 2) {
       if (auto fault = CheckBlendTable(form)) return fault;
     }

@@ -58,6 +58,8 @@ constexpr Bound Excl(double v) { return {v, false}; }
 
 // The dialog's two sorts of edit: real with three decimals, or whole (decimals left at the
 // edit's 2). None is reformatted on leaving, every upper bound applies, each takes 8 characters.
+// The dialog sets no MinValue or MaxValue, so leaving an edit tests no range: the bounds are
+// those of "计算", which takes every edit as real, the whole-number ones too.
 constexpr EditSettings Real(Bound lower, Bound upper) {
   return {.lower = lower,
           .upper = upper,
@@ -66,12 +68,15 @@ constexpr EditSettings Real(Bound lower, Bound upper) {
           .decimals = 3,
           .formatted = false,
           .upperApplies = true,
-          .maxLength = 8};
+          .maxLength = 8,
+          .boundsOnEdit = false,
+          .realMessage = false};
 }
 constexpr EditSettings Whole(Bound lower, Bound upper) {
   EditSettings s = Real(lower, upper);
   s.integer = true;
   s.decimals = 2;
+  s.realMessage = true;
   return s;
 }
 constexpr EditSettings Negative(EditSettings s) {
@@ -80,8 +85,7 @@ constexpr EditSettings Negative(EditSettings s) {
 }
 
 // The 15 numeric edits in the dialog's order, which is also their properties' order. "计算"
-// checks the rows of its tab, "保存默认值" every row, in this order. The bounds are those of
-// these checks: the dialog sets no MinValue or MaxValue, so leaving an edit tests no range.
+// checks the rows of its tab, "保存默认值" every row, in this order.
 inline const std::array<EditSpec<Form>, 15> kEdits = {{
     {"kxedtClbr", &Form::kxedtClbr, 0, Real(Excl(0), Incl(10))},
     {"kxedtClmi", &Form::kxedtClmi, 0, Real(Excl(0), Incl(5000))},

@@ -37,9 +37,9 @@ constexpr const EditSpec<Form>* EditOf(std::string Form::*text) {
 }
 
 template <size_t N>
-constexpr bool ChecksEditsOf(const EditCheck (&checks)[N], int tab) {
-  for (const EditCheck& check : checks) {
-    const EditSpec<Form>* edit = EditOf(check.text);
+constexpr bool ChecksEditsOf(std::string Form::* const (&checks)[N], int tab) {
+  for (std::string Form::*text : checks) {
+    const EditSpec<Form>* edit = EditOf(text);
     if (!edit || edit->tab != tab) return false;
   }
   return true;
@@ -48,16 +48,9 @@ static_assert(ChecksEditsOf(kTransportChecks, kTransportTab));
 static_assert(ChecksEditsOf(kPlacingChecks, kPlacingTab));
 
 template <size_t N>
-CheckResult CheckEdits(const Form& form, const EditCheck (&checks)[N]) {
-  for (const EditCheck& check : checks) {
-    EditSpec<Form> edit = *EditOf(check.text);
-    edit.settings.lower = check.lower;
-    edit.settings.upper = check.upper;
-    if (auto fault = CheckEdit(form, edit)) return fault;
-    // A whole-number edit is checked on its decimal value but used as a whole number.
-    if (edit.settings.integer && !ParseInt(form.*edit.text)) {
-      return Fault{edit.control, -1, -1, RangeMessage(edit.settings)};
-    }
+CheckResult CheckEdits(const Form& form, std::string Form::* const (&checks)[N]) {
+  for (std::string Form::*text : checks) {
+    if (auto fault = CheckEdit(form, *EditOf(text))) return fault;
   }
   return std::nullopt;
 }

@@ -42,59 +42,33 @@ struct Form {
 };
 
 // The dialog's numeric edits in its tab order, each with every setting the dialog gives it.
-// The dialog sets no MinValue or MaxValue (both 0), so leaving an edit tests no range and its
-// ends never apply; what "计算" accepts is in kTransportChecks and kPlacingChecks.
+// The dialog sets no MinValue or MaxValue, so leaving an edit tests no range (boundsOnEdit is
+// off); the bounds and ends are those "计算" accepts.
+constexpr EditSettings Edit(Bound lower, Bound upper, int decimals, bool integer = false,
+                            bool negative = false) {
+  return {.lower = lower, .upper = upper, .integer = integer, .negative = negative,
+          .decimals = decimals, .formatted = false, .upperApplies = true, .maxLength = 8,
+          .boundsOnEdit = false, .realMessage = false};
+}
 // clang-format off
 inline constexpr EditSpec<Form> kEdits[] = {
-    {"kxedtCjwd", &Form::kxedtCjwd, kTransportTab,
-     {.lower = {0, false}, .upper = {0, true}, .integer = false, .negative = false,
-      .decimals = 3, .formatted = false, .upperApplies = true, .maxLength = 8}},
-    {"kxedtHjwd", &Form::kxedtHjwd, kTransportTab,
-     {.lower = {0, false}, .upper = {0, true}, .integer = false, .negative = true,
-      .decimals = 3, .formatted = false, .upperApplies = true, .maxLength = 8}},
-    {"kxedtYsdjzdsj", &Form::kxedtYsdjzdsj, kTransportTab,
-     {.lower = {0, false}, .upper = {0, true}, .integer = false, .negative = false,
-      .decimals = 3, .formatted = false, .upperApplies = true, .maxLength = 8}},
-    {"kxedtWdssxs", &Form::kxedtWdssxs, kTransportTab,
-     {.lower = {0, false}, .upper = {0, true}, .integer = false, .negative = false,
-      .decimals = 3, .formatted = false, .upperApplies = true, .maxLength = 8}},
-    {"kxedtYzcs", &Form::kxedtYzcs, kTransportTab,
-     {.lower = {0, false}, .upper = {0, true}, .integer = true, .negative = false,
-      .decimals = 3, .formatted = false, .upperApplies = true, .maxLength = 8}},
-    {"kxedtWendu", &Form::kxedtWendu, kPlacingTab,
-     {.lower = {0, true}, .upper = {0, true}, .integer = false, .negative = false,
-      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8}},
-    {"kxedtZhiliang", &Form::kxedtZhiliang, kPlacingTab,
-     {.lower = {0, false}, .upper = {0, true}, .integer = false, .negative = false,
-      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8}},
-    {"kxedtHntbrr", &Form::kxedtHntbrr, kPlacingTab,
-     {.lower = {0, false}, .upper = {0, true}, .integer = false, .negative = false,
-      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8}},
-};
-// clang-format on
-
-// What "计算" accepts in one edit of kEdits, found by its field. A failing edit's message is
-// the range message of its row with these ends, so it says whole or real as the edit does.
-struct EditCheck {
-  std::string Form::*text;
-  Bound lower;
-  Bound upper;
+    {"kxedtCjwd", &Form::kxedtCjwd, kTransportTab, Edit({5, true}, {100, true}, 3)},
+    {"kxedtHjwd", &Form::kxedtHjwd, kTransportTab, Edit({-50, true}, {50, true}, 3, false, true)},
+    {"kxedtYsdjzdsj", &Form::kxedtYsdjzdsj, kTransportTab, Edit({0, false}, {5, true}, 3)},
+    {"kxedtWdssxs", &Form::kxedtWdssxs, kTransportTab, Edit({0, true}, {1, true}, 3)},
+    {"kxedtYzcs", &Form::kxedtYzcs, kTransportTab, Edit({1, true}, {10, true}, 3, true)},
+    {"kxedtWendu", &Form::kxedtWendu, kPlacingTab, Edit({5, true}, {80, true}, 2)},
+    {"kxedtZhiliang", &Form::kxedtZhiliang, kPlacingTab, Edit({0, false}, {5000, true}, 2)},
+    {"kxedtHntbrr", &Form::kxedtHntbrr, kPlacingTab, Edit({0, false}, {10, true}, 2)},
 };
 
 // Every edit of each tab, in the order "计算" tests them, which is not the dialog's order.
-// clang-format off
-inline constexpr EditCheck kTransportChecks[] = {
-    {&Form::kxedtCjwd, {5, true}, {100, true}},
-    {&Form::kxedtWdssxs, {0, true}, {1, true}},
-    {&Form::kxedtYsdjzdsj, {0, false}, {5, true}},
-    {&Form::kxedtYzcs, {1, true}, {10, true}},
-    {&Form::kxedtHjwd, {-50, true}, {50, true}},
+inline constexpr std::string Form::* kTransportChecks[] = {
+    &Form::kxedtCjwd, &Form::kxedtWdssxs, &Form::kxedtYsdjzdsj, &Form::kxedtYzcs, &Form::kxedtHjwd,
 };
 // Tested after the table.
-inline constexpr EditCheck kPlacingChecks[] = {
-    {&Form::kxedtWendu, {5, true}, {80, true}},
-    {&Form::kxedtZhiliang, {0, false}, {5000, true}},
-    {&Form::kxedtHntbrr, {0, false}, {10, true}},
+inline constexpr std::string Form::* kPlacingChecks[] = {
+    &Form::kxedtWendu, &Form::kxedtZhiliang, &Form::kxedtHntbrr,
 };
 // clang-format on
 

@@ -214,16 +214,20 @@ TEST(TongTransitIrrigateForm, EditRowsAreTheDialogsEditsWithItsSettings) {
   struct Row {
     const char* name;
     int tab;
-    bool lowerIncluded;
+    Bound lower, upper;
     bool integer;
     bool negative;
     int decimals;
   };
   const Row rows[] = {
-      {"kxedtCjwd", 0, false, false, false, 3},     {"kxedtHjwd", 0, false, false, true, 3},
-      {"kxedtYsdjzdsj", 0, false, false, false, 3}, {"kxedtWdssxs", 0, false, false, false, 3},
-      {"kxedtYzcs", 0, false, true, false, 3},      {"kxedtWendu", 1, true, false, false, 2},
-      {"kxedtZhiliang", 1, false, false, false, 2}, {"kxedtHntbrr", 1, false, false, false, 2},
+      {"kxedtCjwd", 0, {5, true}, {100, true}, false, false, 3},
+      {"kxedtHjwd", 0, {-50, true}, {50, true}, false, true, 3},
+      {"kxedtYsdjzdsj", 0, {0, false}, {5, true}, false, false, 3},
+      {"kxedtWdssxs", 0, {0, true}, {1, true}, false, false, 3},
+      {"kxedtYzcs", 0, {1, true}, {10, true}, true, false, 3},
+      {"kxedtWendu", 1, {5, true}, {80, true}, false, false, 2},
+      {"kxedtZhiliang", 1, {0, false}, {5000, true}, false, false, 2},
+      {"kxedtHntbrr", 1, {0, false}, {10, true}, false, false, 2},
   };
   ASSERT_EQ(std::size(kEdits), std::size(rows));
   for (size_t i = 0; i < std::size(rows); ++i) {
@@ -233,10 +237,11 @@ TEST(TongTransitIrrigateForm, EditRowsAreTheDialogsEditsWithItsSettings) {
     EXPECT_STREQ(e.control, r.name);
     EXPECT_EQ(e.tab, r.tab);
     const EditSettings& s = e.settings;
-    EXPECT_EQ(s.lower.value, 0);
-    EXPECT_EQ(s.upper.value, 0);
-    EXPECT_EQ(s.lower.included, r.lowerIncluded);
-    EXPECT_TRUE(s.upper.included);
+    EXPECT_EQ(s.lower.value, r.lower.value);
+    EXPECT_EQ(s.lower.included, r.lower.included);
+    EXPECT_EQ(s.upper.value, r.upper.value);
+    EXPECT_EQ(s.upper.included, r.upper.included);
+    EXPECT_FALSE(s.boundsOnEdit);  // the dialog sets no MinValue or MaxValue
     EXPECT_EQ(s.integer, r.integer);
     EXPECT_EQ(s.negative, r.negative);
     EXPECT_EQ(s.decimals, r.decimals);
@@ -249,18 +254,8 @@ TEST(TongTransitIrrigateForm, EditRowsAreTheDialogsEditsWithItsSettings) {
 // A value "计算" accepts must be one the edit lets the user type: a minus sign where the
 // accepted range reaches below zero, and nowhere else.
 TEST(TongTransitIrrigateForm, AMinusSignWhereTheCheckAcceptsBelowZero) {
-  auto expectMinusSigns = [](const auto& checks) {
-    for (const EditCheck& check : checks) {
-      const EditSpec<Form>* edit = nullptr;
-      for (const EditSpec<Form>& e : kEdits) {
-        if (e.text == check.text) edit = &e;
-      }
-      ASSERT_NE(edit, nullptr);
-      EXPECT_EQ(edit->settings.negative, check.lower.value < 0) << edit->control;
-    }
-  };
-  expectMinusSigns(kTransportChecks);
-  expectMinusSigns(kPlacingChecks);
+  for (const EditSpec<Form>& e : kEdits)
+    EXPECT_EQ(e.settings.negative, e.settings.lower.value < 0) << e.control;
 }
 
 // Every check stops at the first failing input of its fixed order: with each input from
