@@ -29,28 +29,32 @@ const char kKind[] = "transport and placing";
 const char kZeroHeatCapacity[] =
     "混凝土、模板和钢筋的热容量之和为零，无法计算，请检查每m3混凝土的质量和混凝土比热容！";
 
-constexpr const EditSpec<Form>* EditOf(std::string Form::*text) {
-  for (const EditSpec<Form>& edit : kEdits) {
-    if (edit.text == text) return &edit;
+// The row of kEdits that holds text, or -1. (An index, not a pointer: the sanitizer build's
+// compiler cannot compare pointers into the table in a constant expression.)
+constexpr int EditIndexOf(std::string Form::*text) {
+  for (size_t i = 0; i < std::size(kEdits); ++i) {
+    if (kEdits[i].text == text) return static_cast<int>(i);
   }
-  return nullptr;
+  return -1;
 }
 
 template <size_t N>
 constexpr bool ChecksEditsOf(std::string Form::* const (&checks)[N], int tab) {
   for (std::string Form::*text : checks) {
-    const EditSpec<Form>* edit = EditOf(text);
-    if (!edit || edit->tab != tab) return false;
+    const int i = EditIndexOf(text);
+    if (i < 0 || kEdits[i].tab != tab) return false;
   }
   return true;
 }
 static_assert(ChecksEditsOf(kTransportChecks, kTransportTab));
 static_assert(ChecksEditsOf(kPlacingChecks, kPlacingTab));
 
+const EditSpec<Form>& EditOf(std::string Form::*text) { return kEdits[EditIndexOf(text)]; }
+
 template <size_t N>
 CheckResult CheckEdits(const Form& form, std::string Form::* const (&checks)[N]) {
   for (std::string Form::*text : checks) {
-    if (auto fault = CheckEdit(form, *EditOf(text))) return fault;
+    if (auto fault = CheckEdit(form, EditOf(text))) return fault;
   }
   return std::nullopt;
 }

@@ -92,7 +92,9 @@ TEST(EditSpec, WholeNumbersAndTheUpperBound) {
   for (const auto& c : cases) {
     const CheckResult fault = CheckEdit("kxedt", c.text, c.settings);
     EXPECT_EQ(!fault.has_value(), c.passes) << c.name;
-    if (fault) EXPECT_EQ(fault->message, RangeMessage(c.settings)) << c.name;
+    if (fault) {
+      EXPECT_EQ(fault->message, RangeMessage(c.settings)) << c.name;
+    }
   }
 }
 
