@@ -76,16 +76,18 @@ BookLines MixerOutletBook(const Form& form) {
 
 }  // namespace
 
+// The results printed in full (Q, Th, T1) are computed in extended precision from the texts
+// themselves, so a decimal result such as 787500 carries no digit of a first rounding.
 double HeatDemand(const Form& form) {
-  const double c = Num(form.kxedtClbr), rho = Num(form.kxedtClmi), v = Num(form.kxedtYll);
-  const double t1 = Num(form.kxedtJrqclwd), k1 = Num(form.kxedtBjyxs), t2 = Num(form.kxedtJrhclwd);
-  const double k2 = Num(form.kxedtSjlyxs);
-  return ((((c * rho) * v) * (t2 - t1)) * k1) / k2;
+  const long double c = NumX(form.kxedtClbr), rho = NumX(form.kxedtClmi), v = NumX(form.kxedtYll);
+  const long double t1 = NumX(form.kxedtJrqclwd), k1 = NumX(form.kxedtBjyxs);
+  const long double t2 = NumX(form.kxedtJrhclwd), k2 = NumX(form.kxedtSjlyxs);
+  return static_cast<double>(((((c * rho) * v) * (t2 - t1)) * k1) / k2);
 }
 
 double OutletTemperature(const Form& form) {
-  const double a = form.cbJrfs == 0 ? 30 : 10;  // no selection counts as "人工加热法"
-  return a - 0.5 * Num(form.kxedtWjqw);
+  const long double a = form.cbJrfs == 0 ? 30 : 10;  // no selection counts as "人工加热法"
+  return static_cast<double>(a - 0.5L * NumX(form.kxedtWjqw));
 }
 
 double MixTemperature(const Form& form) {
@@ -111,8 +113,8 @@ double MixTemperature(const Form& form) {
 }
 
 double MixerOutletTemperature(const Form& form) {
-  const double t0 = Num(form.kxedtBhwwd), ti = Num(form.kxedtBhjpnwd);
-  return t0 - 0.16 * (t0 - ti);
+  const long double t0 = NumX(form.kxedtBhwwd), ti = NumX(form.kxedtBhjpnwd);
+  return static_cast<double>(t0 - 0.16L * (t0 - ti));
 }
 
 BookLines Book(const Form& form, int tab) {

@@ -37,6 +37,8 @@ CheckResult CheckCell(const std::string& table, int col, int row, const std::str
 
 double Num(const std::string& text) { return StrToFloat(text); }
 
+long double NumX(const std::string& text) { return StrToExtended(text); }
+
 std::string EditValueText(const std::string& text, double factor) {
   return RoundToStr(2, StrToFloat(text) * factor);
 }

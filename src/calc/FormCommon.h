@@ -44,6 +44,8 @@ CheckResult CheckCell(const std::string& table, int col, int row, const std::str
 
 // The number in an edit or cell text that passed its check.
 double Num(const std::string& text);
+// The same in extended precision, for results printed in full (NumberText).
+long double NumX(const std::string& text);
 
 // An edit's number times factor, rounded to two decimals (the book's input text).
 std::string EditValueText(const std::string& text, double factor = 1.0);

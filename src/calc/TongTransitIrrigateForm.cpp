@@ -82,11 +82,11 @@ struct Placing {
 };
 
 Placing ComputePlacing(const Form& form) {
-  const long double cc = Num(form.kxedtHntbrr), mc = Num(form.kxedtZhiliang),
-                    t2 = Num(form.kxedtWendu);
+  const long double cc = NumX(form.kxedtHntbrr), mc = NumX(form.kxedtZhiliang),
+                    t2 = NumX(form.kxedtWendu);
   const Table& t = form.advsgTmpOfFinish;
-  const long double cf = Num(t.Cell(1, 1)), mf = Num(t.Cell(1, 2)), tf = Num(t.Cell(1, 3));
-  const long double cs = Num(t.Cell(2, 1)), ms = Num(t.Cell(2, 2)), ts = Num(t.Cell(2, 3));
+  const long double cf = NumX(t.Cell(1, 1)), mf = NumX(t.Cell(1, 2)), tf = NumX(t.Cell(1, 3));
+  const long double cs = NumX(t.Cell(2, 1)), ms = NumX(t.Cell(2, 2)), ts = NumX(t.Cell(2, 3));
   const long double s1 = cf * mf, s2 = s1 * tf, s3 = cc * mc, s4 = t2 * s3 + s2, s5 = cs * ms;
   const long double n = ts * s5 + s4;
   const long double r1 = cf * mf, r2 = mc * cc + r1, d = ms * cs + r2;
@@ -100,9 +100,11 @@ std::string Signed(double value, const std::string& text) {
   return value < 0 ? "（" + text + "）" : text;
 }
 
+// T2 is printed in full: computed in extended precision from the texts themselves, so an exact
+// decimal result (43.9, 0.17, 3, 3, -29 give -0.2774) prints without a stray last digit.
 BookLines TransportBook(const Form& form) {
-  const long double t1 = Num(form.kxedtCjwd), alpha = Num(form.kxedtWdssxs),
-                    time = Num(form.kxedtYsdjzdsj), ta = Num(form.kxedtHjwd);
+  const long double t1 = NumX(form.kxedtCjwd), alpha = NumX(form.kxedtWdssxs),
+                    time = NumX(form.kxedtYsdjzdsj), ta = NumX(form.kxedtHjwd);
   const long double n = StrToInt(form.kxedtYzcs);
   const long double p = alpha * time, a = 0.032L * n + p, d = t1 - ta;
   const double t2 = static_cast<double>(t1 - d * a);

@@ -161,7 +161,12 @@ bool IsNumberText(std::string_view text) {
   return points <= 1 && text.front() != '.' && text.back() != '.';
 }
 
-std::optional<double> ParseDecimal(std::string_view text) {
+namespace {
+
+// The decimal conversion into T (double, or long double for the calculations' extended steps):
+// the grammar is checked here, the digits are converted by from_chars, once, into T.
+template <class T>
+std::optional<T> ParseDecimalAs(std::string_view text) {
   std::string_view t = TrimBlanks(text);
   size_t i = 0;
   bool negative = false;
@@ -189,7 +194,7 @@ std::optional<double> ParseDecimal(std::string_view text) {
 
   // from_chars takes no "+" and, in general format, the same grammar as checked above.
   std::string_view body = t.substr(mantissaStart);
-  double value = 0;
+  T value = 0;
   auto [end, ec] = std::from_chars(body.data(), body.data() + body.size(), value,
                                    std::chars_format::general);
   if (ec == std::errc::result_out_of_range) {
@@ -203,8 +208,21 @@ std::optional<double> ParseDecimal(std::string_view text) {
   return negative ? -value : value;
 }
 
+}  // namespace
+
+std::optional<double> ParseDecimal(std::string_view text) { return ParseDecimalAs<double>(text); }
+
+std::optional<long double> ParseDecimalExtended(std::string_view text) {
+  return ParseDecimalAs<long double>(text);
+}
+
 double StrToFloat(std::string_view text) {
   if (auto v = ParseDecimal(text)) return *v;
+  throw ConversionError(MessageText(text), "is not a number", "is not a valid floating point value");
+}
+
+long double StrToExtended(std::string_view text) {
+  if (auto v = ParseDecimalExtended(text)) return *v;
   throw ConversionError(MessageText(text), "is not a number", "is not a valid floating point value");
 }
 

@@ -41,6 +41,13 @@ std::optional<double> ParseDecimal(std::string_view text);
 // The text is GBK bytes as the model holds them; the message quotes it in UTF-8.
 double StrToFloat(std::string_view text);
 
+// The same conversion straight into long double, the calculations' extended type, so a result
+// computed from texts carries no error of a first rounding to double. Where long double is no
+// wider than double (MSVC) this is ParseDecimal. Values beyond a double's range but within a
+// long double's are taken.
+std::optional<long double> ParseDecimalExtended(std::string_view text);
+long double StrToExtended(std::string_view text);
+
 // Surrounding blanks, optional sign, decimal digits; nullopt when not a 32-bit integer.
 std::optional<int32_t> ParseInt(std::string_view text);
 

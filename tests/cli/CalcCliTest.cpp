@@ -246,6 +246,18 @@ TEST_F(CalcCli, Utf8ByteOrderMarkIsSkipped) {
   EXPECT_NE(plain.out.find("787500"), std::string::npos);
 }
 
+// A result printed in full comes from the texts in extended precision: an exact decimal result
+// prints without a stray last digit of a first rounding to double.
+TEST_F(CalcCli, FullResultsCarryNoStrayDigit) {
+  const std::string input =
+      "[TongTransitIrrigate information]\nCjwd=43.9\nWdssxs=0.17\nYsdjzdsj=3\nYzcs=3\nHjwd=-29\n";
+  Result r = Run("--utf8 TongTransitIrrigate 0", &input);
+  EXPECT_EQ(r.exit, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "砼拌和物运输到浇筑时温度：\nT$2$＝43.9－（3×0.17＋0.032×3）×（43.9－（-29））\n"
+            " ＝-0.2774℃\n");
+}
+
 TEST_F(CalcCli, HelpDescribesTheContract) {
   Result r = Run("--help");
   EXPECT_EQ(r.exit, 0);

@@ -145,5 +145,18 @@ TEST(ParseInt, RangeAndGrammar) {
   EXPECT_THROW(StrToInt("x"), ConversionError);
 }
 
+// The extended conversion reads the text itself, not the double nearest to it.
+TEST(ParseDecimalExtended, ReadsTheTextNotItsDouble) {
+  const auto x = ParseDecimalExtended(" 0.17 ");
+  ASSERT_TRUE(x.has_value());
+  if (sizeof(long double) > sizeof(double)) {
+    EXPECT_NE(*x, static_cast<long double>(0.17));
+  }
+  EXPECT_EQ(static_cast<double>(*x), 0.17);
+  EXPECT_FALSE(ParseDecimalExtended("1,5").has_value());
+  EXPECT_FALSE(ParseDecimalExtended("").has_value());
+  EXPECT_THROW(StrToExtended("abc"), ConversionError);
+}
+
 }  // namespace
 }  // namespace wcthrm
