@@ -101,11 +101,13 @@ CheckResult CheckTimeTemp(const Form& form) {
   const Table& t = form.advsgTemp2;
   const int rows = std::max(t.DataRows(), 1);
   for (int r = 1; r <= rows; ++r) {
-    if (auto f = CheckCell("advsgTemp2", 1, r, t.Cell(1, r), {5, true}, {80, true}, kTpRange)) {
+    // The ordinary conversion decides what a number is: "+5", ".5" and "1e2" are.
+    if (auto f =
+            CheckCellNumber("advsgTemp2", 1, r, t.Cell(1, r), {5, true}, {80, true}, kTpRange)) {
       return f;
     }
-    if (auto f =
-            CheckCell("advsgTemp2", 2, r, t.Cell(2, r), {0, false}, {10000, true}, kTimeRange)) {
+    if (auto f = CheckCellNumber("advsgTemp2", 2, r, t.Cell(2, r), {0, false}, {10000, true},
+                                 kTimeRange)) {
       return f;
     }
   }

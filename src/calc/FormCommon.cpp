@@ -35,6 +35,15 @@ CheckResult CheckCell(const std::string& table, int col, int row, const std::str
   return std::nullopt;
 }
 
+CheckResult CheckCellNumber(const std::string& table, int col, int row, const std::string& text,
+                            Bound lower, Bound upper, const std::string& message) {
+  auto value = ParseDecimal(text);
+  if (TrimBlanks(text).empty() || !value || Below(*value, lower) || Above(*value, upper)) {
+    return Fault{table, col, row, message};
+  }
+  return std::nullopt;
+}
+
 double Num(const std::string& text) { return StrToFloat(text); }
 
 long double NumX(const std::string& text) { return StrToExtended(text); }

@@ -42,6 +42,11 @@ CheckResult CheckEdit(const std::string& control, const std::string& text, Bound
 CheckResult CheckCell(const std::string& table, int col, int row, const std::string& text,
                       Bound lower, Bound upper, const std::string& message);
 
+// A table cell's check with the ordinary decimal conversion only (no IsNumberText): empty, no
+// number, lower, upper; "+5", ".5" and "1e2" are numbers here.
+CheckResult CheckCellNumber(const std::string& table, int col, int row, const std::string& text,
+                            Bound lower, Bound upper, const std::string& message);
+
 // The number in an edit or cell text that passed its check.
 double Num(const std::string& text);
 // The same in extended precision, for results printed in full (NumberText).

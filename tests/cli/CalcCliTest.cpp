@@ -258,6 +258,34 @@ TEST_F(CalcCli, FullResultsCarryNoStrayDigit) {
             " ＝-0.2774℃\n");
 }
 
+// The period table's cells are numbers by the ordinary conversion: "+5", ".5" and "1e2" are,
+// and a text that does not convert gets the cell's own message.
+TEST_F(CalcCli, PeriodCellsTakeEveryNumberTheConversionTakes) {
+  const struct {
+    const char* name;
+    const char* key;
+    const char* value;
+    int exit;
+    const char* out;
+  } cases[] = {
+      {"signed duration", "slDlwdsj1", "+24", 0,
+       "当量时间t$do$＝（20×+24＋15×48＋8×72）/20\n           ＝88.8（h或d）\n"},
+      {"duration without a leading digit", "slDlwdsj3", ".25", 0,
+       "当量时间t$do$＝（20×24＋15×.25＋8×72）/20\n           ＝52.99（h或d）\n"},
+      {"duration with an exponent", "slDlwdsj5", "1e2", 0,
+       "当量时间t$do$＝（20×24＋15×48＋8×1e2）/20\n           ＝100（h或d）\n"},
+      {"temperature with a sign", "slDlwdsj2", "+15", 0,
+       "当量时间t$do$＝（20×24＋+15×48＋8×72）/20\n           ＝88.8（h或d）\n"},
+      {"no number", "slDlwdsj1", "2-4", 1, "时间ti（h或d）必须为 0 (不包含) 到 10000 (包含) 之间的实数！\n"},
+      {"lone sign", "slDlwdsj0", "-", 1, "平均温度Tpi必须为 5 (包含) 到 80 (包含) 之间的实数！\n"},
+  };
+  for (const auto& c : cases) {
+    Result r = Run("ConcreteConserve 1 " + GbkSample("ConcreteConserve", c.key, c.value));
+    EXPECT_EQ(r.exit, c.exit) << c.name << ": " << r.err;
+    EXPECT_EQ(r.out, c.out) << c.name;
+  }
+}
+
 TEST_F(CalcCli, HelpDescribesTheContract) {
   Result r = Run("--help");
   EXPECT_EQ(r.exit, 0);
