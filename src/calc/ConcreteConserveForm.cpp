@@ -104,9 +104,10 @@ void NAdd2Click(Form& form) {
 void NDlt2Click(Form& form) {
   RequireTab(form.activeTab, kTabCount, kKindInWords);
   if (form.activeTab == kTabAverageTemp) {
+    // The count follows the rows that remain, however many were selected: the mean is then
+    // divided by the number of readings it sums.
     DeleteTableRows(form.advsgTemp);
-    const int64_t value = IntValue(form.kxedtTimes);
-    form.kxedtTimes = value > 1 ? NumberText(static_cast<double>(value - 1)) : "1";
+    form.kxedtTimes = IntToText(form.advsgTemp.DataRows());
   } else {
     DeleteTableRows(form.advsgTemp2);
   }

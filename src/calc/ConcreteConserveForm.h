@@ -94,8 +94,9 @@ void KxedtTimesExit(Form& form);
 // "增加(&A)": a row for the active tab's table; on tab 0 the count goes up by one.
 // RangeError, and nothing changed, for an active tab the form does not have.
 void NAdd2Click(Form& form);
-// "删除(&D)": deletes in the active tab's table; on tab 0 the count goes down by one, not
-// below 1. RangeError, and nothing changed, for an active tab the form does not have.
+// "删除(&D)": deletes in the active tab's table; on tab 0 the count becomes the number of
+// readings rows that remain. RangeError, and nothing changed, for an active tab the form does
+// not have.
 void NDlt2Click(Form& form);
 
 }  // namespace wcthrm::calc::concreteconserve

@@ -88,10 +88,10 @@ Form Load(const TConcreteHeat& item) {
   for (int c = 1; c <= 4; ++c) form.AdvStringGrid1.At(c, 0) = columns[c - 1];
   form.AdvStringGrid1.At(0, 1) = "材料用量（kg）";
   form.AdvStringGrid1.At(0, 2) = "材料温度（℃）";
-  // Showing the dialog always starts on the first tab with the "蓄热法" picture, whatever
-  // method is selected.
+  // Showing the dialog starts on the first tab with the picture of the method that is
+  // selected ("蓄热法" Image4, else Image5), as a click on the combo would show it.
   form.activeTab = 0;
-  form.image4Visible = true;
+  form.image4Visible = form.cbJrfs == 0;
   return form;
 }
 

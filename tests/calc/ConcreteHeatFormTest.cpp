@@ -481,7 +481,9 @@ TEST(ConcreteHeatForm, LoadShowsTheItemAsTheDialogOpens) {
                                              "1", "1", "0", "0", "1", "0"}));
   EXPECT_EQ(f.cbJrfs, 1);
   EXPECT_EQ(f.cbSnbh, 1);
-  EXPECT_TRUE(f.image4Visible);  // the "蓄热法" picture until the combo is clicked
+  EXPECT_FALSE(f.image4Visible);  // the picture of "人工加热法", the method selected
+  TConcreteHeat storing;  // "蓄热法"
+  EXPECT_TRUE(Load(storing).image4Visible);
   EXPECT_EQ(f.activeTab, 0);
   const std::vector<std::vector<std::string>> cells = {{"", "水", "水泥", "砂子", "石子"},
                                                        {"材料用量（kg）", "mw", "mce", "msa", "mg"},
