@@ -64,7 +64,7 @@ void SelectCell(Table& g, int col, int row) { g.selection = {col, row, col, row}
 
 bool ValidDays(const std::string& text) {
   if (text.empty() || !IsNumberText(text)) return false;
-  auto days = ParseInt(text);
+  auto days = ParseDecimal(text);
   return days && *days >= 0 && *days <= 366;
 }
 
@@ -215,10 +215,11 @@ double SumFreezingIndex(Table& table) {
   for (int r = 1; r <= table.DataRows(); ++r) {
     std::string& days = table.At(1, r);
     std::string& temperature = table.At(2, r);
-    // A day count that is no whole number is repaired too: it could not be summed as days.
+    // The day cell counts with its numeric value, as the book's P takes it, so a fractional
+    // day that the check admits is neither repaired away nor summed differently.
     if (!ValidDays(days)) days = "0";
     if (!ValidTemperature(temperature)) temperature = "0";
-    sum += *ParseInt(days) * *ParseDecimal(temperature);
+    sum += *ParseDecimal(days) * *ParseDecimal(temperature);
   }
   return sum;
 }
@@ -296,6 +297,8 @@ ThicknessEditor EnterThicknessEditor(const Form& form, int row) {
   ThicknessEditor editor{{kUnknown, kKnown}, kKnown, "", true};
   if (form.UnknownRow >= 0 && (cell.empty() || cell.starts_with(kKnown))) {
     editor.items.erase(editor.items.begin());  // a second unknown cannot be chosen
+  } else if (cell == kUnknown) {
+    editor.choice = kUnknown;  // leaving the unknown's own cell unchanged keeps it the unknown
   }
   editor.daysVisible = editor.choice == kKnown;
   const size_t comma = cell.find(',');

@@ -827,7 +827,7 @@ TEST(DepthOfSoilForm, FreezingIndexSumRepairsCells) {
       {"Bounds", {{"0", "50"}, {"366", "50"}}, {{"0", "50"}, {"366", "50"}}, "18300"},
       {"DayAbove366", {{"400", "5"}, {"2", "5"}}, {{"0", "5"}, {"2", "5"}}, "10"},
       {"DayNegative", {{"-1", "5"}}, {{"0", "5"}}, "0"},
-      {"DayFraction", {{"1.5", "2"}}, {{"0", "2"}}, "0"},
+      {"DayFraction", {{"1.5", "2"}}, {{"1.5", "2"}}, "3"},  // as the book's P counts it
       {"DayLoneMinus", {{"-", "2"}}, {{"0", "2"}}, "0"},
       {"Empty", {{"", ""}}, {{"0", "0"}}, "0"},
       {"TemperatureAbove50", {{"5", "50.5"}}, {{"5", "0"}}, "0"},
@@ -979,7 +979,7 @@ TEST(DepthOfSoilForm, ThicknessEditor) {
       {"NoUnknownYet", -1, 1, {{"求解项", "已知项"}, "已知项", "10", true}},
       {"OtherRowIsUnknown", 2, 1, {{"已知项"}, "已知项", "10", true}},
       {"EmptyCellBesideUnknown", 2, 3, {{"已知项"}, "已知项", "", true}},
-      {"TheUnknownItself", 2, 2, {{"求解项", "已知项"}, "已知项", "", true}},
+      {"TheUnknownItself", 2, 2, {{"求解项", "已知项"}, "求解项", "", false}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -992,21 +992,25 @@ TEST(DepthOfSoilForm, ThicknessEditor) {
   Form f = DesignForm();
   SetRows(f.advsgFgbwtr2, {{"已知项,10", "1"}, {"求解项", "2"}});
   f.UnknownRow = 2;
-  // Leaving the unknown's editor unchanged makes it a known layer without thickness.
+  // Clicking into the unknown's cell and leaving it unchanged keeps the unknown layer.
   LeaveThicknessEditor(f, 2, EnterThicknessEditor(f, 2));
-  EXPECT_EQ(f.advsgFgbwtr2.At(1, 2), "已知项,");
-  EXPECT_EQ(f.UnknownRow, -1);
+  EXPECT_EQ(f.advsgFgbwtr2.At(1, 2), "求解项");
+  EXPECT_EQ(f.UnknownRow, 2);
 
-  ThicknessEditor editor = EnterThicknessEditor(f, 1);
-  editor.choice = "求解项";
-  LeaveThicknessEditor(f, 1, editor);
-  EXPECT_EQ(f.advsgFgbwtr2.At(1, 1), "求解项");
-  EXPECT_EQ(f.UnknownRow, 1);
-
-  editor = EnterThicknessEditor(f, 2);
+  // Made known on purpose, it takes its thickness and leaves no unknown.
+  ThicknessEditor editor = EnterThicknessEditor(f, 2);
+  editor.choice = "已知项";
   editor.days = "25";
   LeaveThicknessEditor(f, 2, editor);
   EXPECT_EQ(f.advsgFgbwtr2.At(1, 2), "已知项,25");
+  EXPECT_EQ(f.UnknownRow, -1);
+
+  // Now another layer may become the unknown.
+  editor = EnterThicknessEditor(f, 1);
+  ASSERT_EQ(editor.items, (std::vector<std::string>{"求解项", "已知项"}));
+  editor.choice = "求解项";
+  LeaveThicknessEditor(f, 1, editor);
+  EXPECT_EQ(f.advsgFgbwtr2.At(1, 1), "求解项");
   EXPECT_EQ(f.UnknownRow, 1);
 }
 
