@@ -20,15 +20,6 @@ const char* const kNoMassMessage = "表格中材料用量不能全部为0！";
 // Only a K2 far below anything the edit can hold makes the heat demand overflow.
 const char* const kHeatOverflowMessage = "时间利用系数K2过小，耗热量超出计算范围！";
 
-// The combo item whose trimmed text equals the trimmed text, or -1.
-template <size_t N>
-int ComboIndexOf(const std::string& text, const std::array<std::string, N>& items) {
-  for (size_t i = 0; i < N; ++i) {
-    if (TrimBlanks(items[i]) == TrimBlanks(text)) return static_cast<int>(i);
-  }
-  return -1;
-}
-
 template <size_t N>
 std::string ComboText(int index, const std::array<std::string, N>& items) {
   return index >= 0 && static_cast<size_t>(index) < N ? items[static_cast<size_t>(index)] : "";
@@ -79,8 +70,8 @@ CheckResult CheckBlendTable(const Form& form) {
 Form Load(const TConcreteHeat& item) {
   Form form;
   for (const EditProperty& e : kEditProperties) form.*e.text = NumberText(item.*e.property);
-  form.cbJrfs = ComboIndexOf(FromGbk(item.Jrfs), kJrfsItems);
-  form.cbSnbh = ComboIndexOf(FromGbk(item.Snbh), kSnbhItems);
+  form.cbJrfs = IndexOfTrimmed(FromGbk(item.Jrfs), kJrfsItems);
+  form.cbSnbh = IndexOfTrimmed(FromGbk(item.Snbh), kSnbhItems);
   for (int r = 1; r <= 2; ++r) {
     for (int c = 1; c <= 4; ++c) form.AdvStringGrid1.At(c, r) = FromGbk(item.*CellProperty(c, r));
   }

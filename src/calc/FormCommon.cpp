@@ -44,6 +44,13 @@ CheckResult CheckCellNumber(const std::string& table, int col, int row, const st
   return std::nullopt;
 }
 
+int IndexOfTrimmed(std::string_view text, std::span<const std::string> items) {
+  const std::string_view wanted = TrimBlanks(text);
+  for (size_t i = 0; i < items.size(); ++i)
+    if (TrimBlanks(items[i]) == wanted) return static_cast<int>(i);
+  return -1;
+}
+
 double Num(const std::string& text) { return StrToFloat(text); }
 
 long double NumX(const std::string& text) { return StrToExtended(text); }

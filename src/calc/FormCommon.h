@@ -4,6 +4,8 @@
 #pragma once
 
 #include <optional>
+#include <span>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -46,6 +48,10 @@ CheckResult CheckCell(const std::string& table, int col, int row, const std::str
 // number, lower, upper; "+5", ".5" and "1e2" are numbers here.
 CheckResult CheckCellNumber(const std::string& table, int col, int row, const std::string& text,
                             Bound lower, Bound upper, const std::string& message);
+
+// The position of the item whose text, trimmed of blanks and control characters, equals
+// text trimmed alike, or -1: how a combo box finds a stored choice.
+int IndexOfTrimmed(std::string_view text, std::span<const std::string> items);
 
 // The number in an edit or cell text that passed its check.
 double Num(const std::string& text);

@@ -14,6 +14,7 @@
 #include "support/Errors.h"
 #include "ui/Guarded.h"
 #include "ui/MessageService.h"
+#include "ui/u_pubfun.h"
 #include "support/NumberText.h"
 
 namespace wcthrm::ui {
@@ -23,13 +24,6 @@ namespace {
 // Set while a failed check puts the focus back, so the control that loses it then is not
 // checked in turn (two bad edits would otherwise hand the focus to and fro for ever).
 bool g_restoringFocus = false;
-
-QString Trimmed(const QString& text) {
-  qsizetype b = 0, e = text.size();
-  while (b < e && text[b].unicode() <= 32) ++b;
-  while (e > b && text[e - 1].unicode() <= 32) --e;
-  return text.mid(b, e - b);
-}
 
 std::string Std(const QString& text) { return text.toStdString(); }
 
@@ -102,14 +96,14 @@ void TKxEdit::SetMydec(int value) {
     return;
   }
   mydec_ = value;
-  if (editType_ == TNumEditType::EditFloat && FormatNumPoint) setText(PadDecimals(Trimmed(text())));
+  if (editType_ == TNumEditType::EditFloat && FormatNumPoint) setText(PadDecimals(TrimControls(text())));
 }
 
 void TKxEdit::SetEditType(TNumEditType value) {
   if (value == editType_) return;
   editType_ = value;
   if (value == TNumEditType::EditFloat) {
-    setText(PadDecimals(Trimmed(text())));
+    setText(PadDecimals(TrimControls(text())));
   } else {
     setText(QStringLiteral("0"));
   }
@@ -214,7 +208,7 @@ void TKxEdit::ExitCheckSteps() {
   if (!ShowError) return;
   const bool real = editType_ == TNumEditType::EditFloat;
 
-  const QString t = Trimmed(text());
+  const QString t = TrimControls(text());
   if (t.isEmpty() || t == u"." || (!CanNegative && t == u"-"))
     setText(real ? QStringLiteral("0.0") : QStringLiteral("0"));
 

@@ -34,15 +34,14 @@ const StyleRow kStyles[] = {
     {14, QColor(0, 0, 0), false}, {14, QColor(255, 0, 0), true},
 };
 
-// Trims what the platform's Trim trims: blanks and control characters.
+}  // namespace
+
 QString TrimControls(const QString& text) {
   qsizetype b = 0, e = text.size();
   while (b < e && text[b].unicode() <= 32) ++b;
   while (e > b && text[e - 1].unicode() <= 32) --e;
   return text.mid(b, e - b);
 }
-
-}  // namespace
 
 TextStyles ScanRuns(const QString& text, QChar mark, int32_t base) {
   QString copy = text;
@@ -148,11 +147,9 @@ int AskChoice(const QString& question) {
 }
 
 int ComboIndexOf(const QString& text, const QComboBox* combo) {
-  const QString wanted = TrimControls(text);
-  for (int i = 0; i < combo->count(); ++i) {
-    if (TrimControls(combo->itemText(i)) == wanted) return i;
-  }
-  return -1;
+  std::vector<std::string> items;
+  for (int i = 0; i < combo->count(); ++i) items.push_back(combo->itemText(i).toStdString());
+  return calc::IndexOfTrimmed(text.toStdString(), items);
 }
 
 void ReportBadEdit(QLineEdit* edit, const QString& message) {

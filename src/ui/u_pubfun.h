@@ -65,6 +65,9 @@ int AskChoice(const QString& question);
 // Index of the first item equal to text, both trimmed of blanks and control characters; -1.
 int ComboIndexOf(const QString& text, const QComboBox* combo);
 
+// text without the blanks and control characters (code points up to 32) at either end.
+QString TrimControls(const QString& text);
+
 // Brings edit into view (activating the tab pages that hold it), focuses it, selects its
 // text and shows message with ShowInfo: how every input check reports a bad edit.
 void ReportBadEdit(QLineEdit* edit, const QString& message);
