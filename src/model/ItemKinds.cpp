@@ -17,18 +17,23 @@ std::unique_ptr<TKxItem> Make() {
   return std::make_unique<Item>();
 }
 
+template <class Item>
+bool Holds(const TKxObj& node) {
+  return dynamic_cast<const Item*>(&node) != nullptr;
+}
+
 constexpr std::array<ItemKindInfo, 4> kKinds = {{
     {ItemKind::ConcreteHeat, "ConcreteHeat", &TypeIds::ConcreteHeat, "TConcreteHeat",
      TConcreteHeat::kSection, "Tfrm_ConcreteHeat", "砼组成材料加热和拌和物温度计算",
-     &Make<TConcreteHeat>},
+     &Make<TConcreteHeat>, &Holds<TConcreteHeat>},
     {ItemKind::ConcreteConserve, "ConcreteConserve", &TypeIds::ConcreteConserve,
      "TConcreteConserve", TConcreteConserve::kSection, "Tfrm_ConcreteConserve",
-     "混凝土养护硬化温度计算", &Make<TConcreteConserve>},
+     "混凝土养护硬化温度计算", &Make<TConcreteConserve>, &Holds<TConcreteConserve>},
     {ItemKind::DepthOfSoil, "DepthOfSoil", &TypeIds::DepthOfSoil, "TDepthOfSoil",
-     TDepthOfSoil::kSection, "Tfrm_DepthOfSoil", "土壤冻结深度计算", &Make<TDepthOfSoil>},
+     TDepthOfSoil::kSection, "Tfrm_DepthOfSoil", "土壤冻结深度计算", &Make<TDepthOfSoil>, &Holds<TDepthOfSoil>},
     {ItemKind::TongTransitIrrigate, "TongTransitIrrigate", &TypeIds::TongTransitIrrigate,
      "TTongTransitIrrigate", TTongTransitIrrigate::kSection, "Tfrm_TongTransitIrrigate",
-     "砼运输和浇灌成型温度计算", &Make<TTongTransitIrrigate>},
+     "砼运输和浇灌成型温度计算", &Make<TTongTransitIrrigate>, &Holds<TTongTransitIrrigate>},
 }};
 
 }  // namespace

@@ -24,6 +24,7 @@ struct ItemKindInfo {
   const char* dialogClass;      // "Tfrm_ConcreteHeat"
   const char* caption;          // the dialog's caption, UTF-8
   std::unique_ptr<TKxItem> (*make)();  // the item, constructed with its constructor values
+  bool (*holds)(const TKxObj& node);    // node is an object of the kind's item class
 };
 
 // Every kind, in comparison order.

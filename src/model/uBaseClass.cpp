@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/ItemKinds.h"
 #include "support/Gbk.h"
 #include "support/NumberText.h"
 
@@ -189,7 +190,9 @@ void TKxObjAdapter::EditItem(IKxObj& item) {
     // never open the dialog of another node.
     if (node && node->Interface() != &item) node = nullptr;
     ItemKind kind;
-    if (node && editor_ && KindOf(ids_, item.GetTypeId(), kind)) {
+    // A node whose object is not of the kind's item class (a host node given a kind's
+    // identifier) has no dialog: the dialog would read it as an item it is not.
+    if (node && editor_ && KindOf(ids_, item.GetTypeId(), kind) && InfoOf(kind).holds(*node)) {
       bool changed = editor_->Edit(kind, *node);
       if (!item.GetModified()) item.SetModified(changed ? 1 : 0);
     }

@@ -112,33 +112,37 @@ TEST(TKxObjAdapter, EditItemDispatch) {
   TKxObjAdapter mgr(ids);
   mgr.SetEditor(&editor);
   TKxObj& plain = mgr.CreateNode();
-  TKxObj* host = mgr.CreateItem(1);
-  ASSERT_NE(host, nullptr);
+  TKxObj* host = mgr.CreateItem(1);  // the host node wins the shared identifier
+  TKxObj* depth = mgr.CreateItem(50);
+  ASSERT_TRUE(host && depth);
 
-  // An item kind's identifier on a listed node opens that kind's dialog, first row winning.
-  host->TypeId = 50;
+  // An item kind's identifier opens that kind's dialog, first row winning.
   editor.answer = true;
-  mgr.EditItem(*host->Interface());
+  mgr.EditItem(*depth->Interface());
   ASSERT_EQ(editor.kinds.size(), 1u);
   EXPECT_EQ(editor.kinds[0], ItemKind::DepthOfSoil);
-  EXPECT_EQ(editor.edited[0], host);
-  EXPECT_TRUE(host->Modified);
+  EXPECT_EQ(editor.edited[0], depth);
+  EXPECT_TRUE(depth->Modified);
 
   // Modified already true stays true whatever the dialog says.
   editor.answer = false;
-  mgr.EditItem(*host->Interface());
-  EXPECT_TRUE(host->Modified);
+  mgr.EditItem(*depth->Interface());
+  EXPECT_TRUE(depth->Modified);
+  EXPECT_EQ(editor.edited.size(), 2u);
 
-  // Deleted nodes, nodes outside the item list and plain kinds open nothing.
-  host->deleted = true;
-  mgr.EditItem(*host->Interface());
+  // Deleted nodes, nodes outside the item list, plain kinds, and listed nodes whose object is
+  // not of the kind's item class (a host node given a kind's identifier) open nothing.
+  depth->deleted = true;
+  mgr.EditItem(*depth->Interface());
   plain.TypeId = 50;
   mgr.EditItem(*plain.Interface());
-  host->deleted = false;
-  host->TypeId = 2;
+  host->TypeId = 50;
   mgr.EditItem(*host->Interface());
+  depth->deleted = false;
+  depth->TypeId = 2;
+  mgr.EditItem(*depth->Interface());
   EXPECT_EQ(editor.edited.size(), 2u);
-  EXPECT_GE(editor.closed, 3);
+  EXPECT_GE(editor.closed, 6);
 }
 
 }  // namespace
