@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "calc/EditSpec.h"
+#include "calc/EditDescription.h"
 #include "calc/FormCommon.h"
 #include "calc/Table.h"
 #include "model/U_Class_ConcreteConserve.h"
@@ -42,7 +42,7 @@ struct Form {
 // tested), and on tab 1 only the edit that RadioGroup1 shows. The grids' cell editors
 // (KxEdtLink1 to 3) hold no state of their own and have no row.
 // clang-format off
-inline const EditSpec<Form> kEdits[] = {
+inline const EditDescription<Form> kEdits[] = {
     {"kxedtTemp", &Form::kxedtTemp, kTabAverageTemp,
      {.lower = {5, true}, .upper = {80, true}, .integer = false, .negative = false,
       .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8,

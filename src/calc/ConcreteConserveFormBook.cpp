@@ -27,8 +27,8 @@ bool Printable(double value) { return std::isfinite(value * 100.0); }
 
 bool ComputesTime(const Form& form) { return form.RadioGroup1 == 0; }
 
-const EditSpec<Form>& EditOf(std::string Form::*field) {
-  for (const EditSpec<Form>& e : kEdits) {
+const EditDescription<Form>& EditOf(std::string Form::*field) {
+  for (const EditDescription<Form>& e : kEdits) {
     if (e.text == field) return e;
   }
   throw std::logic_error("ConcreteConserve form: a field without an edit row");

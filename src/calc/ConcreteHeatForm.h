@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "calc/EditSpec.h"
+#include "calc/EditDescription.h"
 #include "calc/FormCommon.h"
 #include "calc/Table.h"
 #include "model/U_Class_ConcreteHeat.h"
@@ -86,7 +86,7 @@ constexpr EditSettings Negative(EditSettings s) {
 
 // The 15 numeric edits in the dialog's order, which is also their properties' order. "计算"
 // checks the rows of its tab, "保存默认值" every row, in this order.
-inline const std::array<EditSpec<Form>, 15> kEdits = {{
+inline const std::array<EditDescription<Form>, 15> kEdits = {{
     {"kxedtClbr", &Form::kxedtClbr, 0, Real(Excl(0), Incl(10))},
     {"kxedtClmi", &Form::kxedtClmi, 0, Real(Excl(0), Incl(5000))},
     {"kxedtYll", &Form::kxedtYll, 0, Real(Excl(0), Incl(10000))},

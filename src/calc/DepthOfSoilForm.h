@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/EditSpec.h"
+#include "calc/EditDescription.h"
 #include "calc/FormCommon.h"
 #include "calc/Table.h"
 #include "model/U_Class_DepthOfSoil.h"
@@ -88,7 +88,7 @@ struct Form {
 // calculation's order and under its conditions (a P field only while its box is clear, only the
 // chosen formula's inputs); the in-cell editors are never checked, their cells are.
 // clang-format off
-inline const EditSpec<Form> kEdits[] = {
+inline const EditDescription<Form> kEdits[] = {
     {"kxedtDjxs", &Form::kxedtDjxs, 0,
      {.lower = {0, true}, .upper = {30, true}, .integer = false, .negative = false,
       .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8,
@@ -153,7 +153,7 @@ inline const EditSpec<Form> kEdits[] = {
 // clang-format on
 
 // The row of kEdits named control; std::out_of_range for a name that has none.
-const EditSpec<Form>& Edit(std::string_view control);
+const EditDescription<Form>& Edit(std::string_view control);
 
 // The controls of tab 0..3.
 Table& DayTable(Form& form, int tab);

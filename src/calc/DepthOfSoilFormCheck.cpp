@@ -132,8 +132,8 @@ CheckResult CheckLayerResult(const Form& form) {
 
 }  // namespace
 
-const EditSpec<Form>& Edit(std::string_view control) {
-  for (const EditSpec<Form>& e : kEdits) {
+const EditDescription<Form>& Edit(std::string_view control) {
+  for (const EditDescription<Form>& e : kEdits) {
     if (e.control == control) return e;
   }
   throw std::out_of_range("the freezing depth dialog has no edit " + std::string(control));

@@ -49,7 +49,7 @@ constexpr bool ChecksEditsOf(std::string Form::* const (&checks)[N], int tab) {
 static_assert(ChecksEditsOf(kTransportChecks, kTransportTab));
 static_assert(ChecksEditsOf(kPlacingChecks, kPlacingTab));
 
-const EditSpec<Form>& EditOf(std::string Form::*text) { return kEdits[EditIndexOf(text)]; }
+const EditDescription<Form>& EditOf(std::string Form::*text) { return kEdits[EditIndexOf(text)]; }
 
 template <size_t N>
 CheckResult CheckEdits(const Form& form, std::string Form::* const (&checks)[N]) {
@@ -200,7 +200,7 @@ CheckResult CheckForSaveDefaults(const Form& form) {
 
 int TabOf(const Fault& fault) {
   if (fault.control == kTable) return kPlacingTab;
-  for (const EditSpec<Form>& edit : kEdits) {
+  for (const EditDescription<Form>& edit : kEdits) {
     if (fault.control == edit.control) return edit.tab;
   }
   return -1;

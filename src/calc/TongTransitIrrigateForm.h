@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/EditSpec.h"
+#include "calc/EditDescription.h"
 #include "calc/FormCommon.h"
 #include "calc/Table.h"
 #include "model/U_Class_TongTransitIrrigate.h"
@@ -51,7 +51,7 @@ constexpr EditSettings Edit(Bound lower, Bound upper, int decimals, bool integer
           .boundsOnEdit = false, .realMessage = false};
 }
 // clang-format off
-inline constexpr EditSpec<Form> kEdits[] = {
+inline constexpr EditDescription<Form> kEdits[] = {
     {"kxedtCjwd", &Form::kxedtCjwd, kTransportTab, Edit({5, true}, {100, true}, 3)},
     {"kxedtHjwd", &Form::kxedtHjwd, kTransportTab, Edit({-50, true}, {50, true}, 3, false, true)},
     {"kxedtYsdjzdsj", &Form::kxedtYsdjzdsj, kTransportTab, Edit({0, false}, {5, true}, 3)},

@@ -10,7 +10,7 @@
 #include <limits>
 #include <string>
 
-#include "calc/EditSpec.h"
+#include "calc/EditDescription.h"
 #include "support/Errors.h"
 #include "ui/Guarded.h"
 #include "ui/MessageService.h"

@@ -218,7 +218,7 @@ TEST(ConcreteConserveForm, EditRowsAsTheDialogSetsThem) {
   ASSERT_EQ(std::size(kEdits), std::size(rows));
   for (size_t i = 0; i < std::size(rows); ++i) {
     const Row& r = rows[i];
-    const EditSpec<Form>& e = kEdits[i];
+    const EditDescription<Form>& e = kEdits[i];
     SCOPED_TRACE(r.name);
     EXPECT_STREQ(e.control, r.name);
     EXPECT_EQ(e.text, r.field);

@@ -361,7 +361,7 @@ TEST(ConcreteHeatForm, EditsAsTheDialogConfiguresThem) {
   ASSERT_EQ(kEdits.size(), std::size(rows));
   for (size_t i = 0; i < kEdits.size(); ++i) {
     const Row& row = rows[i];
-    const EditSpec<Form>& e = kEdits[i];
+    const EditDescription<Form>& e = kEdits[i];
     SCOPED_TRACE(row.name);
     EXPECT_STREQ(e.control, row.name);
     EXPECT_EQ(e.tab, row.tab);
@@ -476,7 +476,7 @@ TEST(ConcreteHeatForm, LoadShowsTheItemAsTheDialogOpens) {
   Form f = Load(item);
 
   std::vector<std::string> edits;
-  for (const EditSpec<Form>& e : kEdits) edits.push_back(f.*e.text);
+  for (const EditDescription<Form>& e : kEdits) edits.push_back(f.*e.text);
   EXPECT_EQ(edits, (std::vector<std::string>{"1", "1", "0.5", "-12.75", "1", "5", "1", "0", "5",
                                              "1", "1", "0", "0", "1", "0"}));
   EXPECT_EQ(f.cbJrfs, 1);

@@ -233,7 +233,7 @@ TEST(TongTransitIrrigateForm, EditRowsAreTheDialogsEditsWithItsSettings) {
   for (size_t i = 0; i < std::size(rows); ++i) {
     const Row& r = rows[i];
     SCOPED_TRACE(r.name);
-    const EditSpec<Form>& e = kEdits[i];
+    const EditDescription<Form>& e = kEdits[i];
     EXPECT_STREQ(e.control, r.name);
     EXPECT_EQ(e.tab, r.tab);
     const EditSettings& s = e.settings;
@@ -254,7 +254,7 @@ TEST(TongTransitIrrigateForm, EditRowsAreTheDialogsEditsWithItsSettings) {
 // A value "计算" accepts must be one the edit lets the user type: a minus sign where the
 // accepted range reaches below zero, and nowhere else.
 TEST(TongTransitIrrigateForm, AMinusSignWhereTheCheckAcceptsBelowZero) {
-  for (const EditSpec<Form>& e : kEdits)
+  for (const EditDescription<Form>& e : kEdits)
     EXPECT_EQ(e.settings.negative, e.settings.lower.value < 0) << e.control;
 }
 
@@ -286,7 +286,7 @@ TEST(TongTransitIrrigateForm, ChecksStopAtTheFirstInputInOrder) {
         form.advsgTmpOfFinish.At(in.col, in.row) = "";
         continue;
       }
-      for (const EditSpec<Form>& edit : kEdits) {
+      for (const EditDescription<Form>& edit : kEdits) {
         if (std::string(edit.control) == in.control) form.*edit.text = "";
       }
     }
@@ -467,7 +467,7 @@ TEST(TongTransitIrrigateForm, ItemWithoutDefaultsShowsZerosAndFailsOnOutletTempe
   item.TKxObj::WriteToList();
   item.ReadFromList();  // what a missing defaults section leaves
   Form form = Load(item);
-  for (const EditSpec<Form>& edit : kEdits) EXPECT_EQ(form.*edit.text, "0") << edit.control;
+  for (const EditDescription<Form>& edit : kEdits) EXPECT_EQ(form.*edit.text, "0") << edit.control;
   for (int col = 1; col < kTableCols; ++col) {
     for (int row = 1; row < kTableRows; ++row) EXPECT_EQ(form.advsgTmpOfFinish.At(col, row), "");
   }

@@ -32,7 +32,7 @@ struct EditSettings {
 std::string RangeMessage(const EditSettings& settings);
 
 template <class Form>
-struct EditSpec {
+struct EditDescription {
   const char* control;      // object name, which is also the name of the form's field
   std::string Form::*text;  // the edit's text in the form state
   int tab;                  // the page that holds the edit
@@ -45,14 +45,14 @@ struct EditSpec {
 CheckResult CheckEdit(const char* control, const std::string& text, const EditSettings& settings);
 
 template <class Form>
-CheckResult CheckEdit(const Form& form, const EditSpec<Form>& edit) {
+CheckResult CheckEdit(const Form& form, const EditDescription<Form>& edit) {
   return CheckEdit(edit.control, form.*edit.text, edit.settings);
 }
 
 // The first failing edit of tab among edits, in their order.
 template <class Form, class Edits>
 CheckResult CheckTabEdits(const Form& form, const Edits& edits, int tab) {
-  for (const EditSpec<Form>& e : edits) {
+  for (const EditDescription<Form>& e : edits) {
     if (e.tab != tab) continue;
     if (CheckResult fault = CheckEdit(form, e)) return fault;
   }

@@ -1,7 +1,7 @@
 // The range message every numeric edit and its check share, built from the edit's settings.
 #include <gtest/gtest.h>
 
-#include "calc/EditSpec.h"
+#include "calc/EditDescription.h"
 #include "calc/Table.h"
 #include "support/Errors.h"
 
@@ -55,8 +55,8 @@ struct Form {
   std::string kxedtA, kxedtB;
 };
 
-TEST(EditSpec, ChecksOneTabInOrderWithItsMessage) {
-  const EditSpec<Form> edits[] = {
+TEST(EditDescription, ChecksOneTabInOrderWithItsMessage) {
+  const EditDescription<Form> edits[] = {
       {"kxedtA", &Form::kxedtA, 0, Real({0, false}, {10, true})},
       {"kxedtB", &Form::kxedtB, 1, Whole({1, true}, {3, true})},
   };
@@ -70,7 +70,7 @@ TEST(EditSpec, ChecksOneTabInOrderWithItsMessage) {
   EXPECT_EQ(CheckTabEdits(form, edits, 0)->Where(), "kxedtA");
 }
 
-TEST(EditSpec, WholeNumbersAndTheUpperBound) {
+TEST(EditDescription, WholeNumbersAndTheUpperBound) {
   EditSettings whole = Whole({1, true}, {3, true});
   EditSettings wholeAsReal = whole;
   wholeAsReal.realMessage = true;

@@ -1,4 +1,4 @@
-#include "calc/EditSpec.h"
+#include "calc/EditDescription.h"
 
 #include <cmath>
 
