@@ -14,34 +14,30 @@ namespace {
 bool Below(double x, Bound b) { return b.included ? x < b.value : x <= b.value; }
 bool Above(double x, Bound b) { return b.included ? x > b.value : x >= b.value; }
 
+// The one range test behind every edit and cell check: empty, no number, lower, upper.
+bool InRange(const std::string& text, Bound lower, Bound upper) {
+  auto value = ParseDecimal(text);
+  return !TrimBlanks(text).empty() && value && !Below(*value, lower) && !Above(*value, upper);
+}
+
 }  // namespace
 
 CheckResult CheckEdit(const std::string& control, const std::string& text, Bound lower,
                       Bound upper, const std::string& message) {
-  auto value = ParseDecimal(text);
-  if (TrimBlanks(text).empty() || !value || Below(*value, lower) || Above(*value, upper)) {
-    return Fault{control, -1, -1, message};
-  }
-  return std::nullopt;
+  if (InRange(text, lower, upper)) return std::nullopt;
+  return Fault{control, -1, -1, message};
 }
 
 CheckResult CheckCell(const std::string& table, int col, int row, const std::string& text,
                       Bound lower, Bound upper, const std::string& message) {
-  auto value = ParseDecimal(text);
-  if (text.empty() || !IsNumberText(text) || !value || Below(*value, lower) ||
-      Above(*value, upper)) {
-    return Fault{table, col, row, message};
-  }
-  return std::nullopt;
+  if (IsNumberText(text) && InRange(text, lower, upper)) return std::nullopt;
+  return Fault{table, col, row, message};
 }
 
 CheckResult CheckCellNumber(const std::string& table, int col, int row, const std::string& text,
                             Bound lower, Bound upper, const std::string& message) {
-  auto value = ParseDecimal(text);
-  if (TrimBlanks(text).empty() || !value || Below(*value, lower) || Above(*value, upper)) {
-    return Fault{table, col, row, message};
-  }
-  return std::nullopt;
+  if (InRange(text, lower, upper)) return std::nullopt;
+  return Fault{table, col, row, message};
 }
 
 int IndexOfTrimmed(std::string_view text, std::span<const std::string> items) {
