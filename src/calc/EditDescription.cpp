@@ -50,8 +50,15 @@ std::string RangeMessage(const EditSettings& s) {
 CheckResult CheckEdit(const char* control, const std::string& text, const EditSettings& s) {
   const bool whole = s.integer && !s.realMessage;
   const Bound upper = s.upperApplies ? s.upper : Bound{HUGE_VAL, true};
-  if (whole && !ParseInt(text)) return Fault{control, -1, -1, RangeMessage(s)};
-  return CheckEdit(control, text, s.lower, upper, RangeMessage(s));
+  // The message is built only for a fault: the checks run on every "计算".
+  CheckResult fault;
+  if (whole && !ParseInt(text)) {
+    fault = Fault{control, -1, -1, {}};
+  } else {
+    fault = CheckEdit(control, text, s.lower, upper, {});
+  }
+  if (fault) fault->message = RangeMessage(s);
+  return fault;
 }
 
 void RequireTab(int tab, int tabs, const char* kind) {
