@@ -12,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "TempFolderTest.h"
 #include "support/Errors.h"
 #include "support/IniFile.h"
 
@@ -33,34 +34,21 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Read(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
-
 int OpenDescriptors() {
   int n = 0;
   for ([[maybe_unused]] const auto& e : fs::directory_iterator("/proc/self/fd")) ++n;
   return n;
 }
 
-class IniFileSave : public ::testing::Test {
+class IniFileSave : public TempFolderTest {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("ini_save_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    path_ = dir_ / "update.ini";
-    std::ofstream(path_, std::ios::binary) << "[A]\r\nk=old\r\n";
+    TempFolderTest::SetUp();
+    path_ = Write("update.ini", "[A]\r\nk=old\r\n");
   }
   void TearDown() override {
     g_failFsync = false;
-    std::error_code ec;
-    fs::remove_all(dir_, ec);
+    TempFolderTest::TearDown();
   }
   // Changes k and saves; the IoError's message, or "" when the save succeeded.
   std::string SaveNew(const fs::path& path) {
@@ -80,7 +68,7 @@ class IniFileSave : public ::testing::Test {
     return names;
   }
 
-  fs::path dir_, path_;
+  fs::path path_;
 };
 
 TEST_F(IniFileSave, ReadOnlyFileIsNotReplaced) {

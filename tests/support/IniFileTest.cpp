@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "TempFolderTest.h"
 #include "support/Errors.h"
 #include "support/Gbk.h"
 
@@ -16,33 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class IniFileTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("ini_test_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::permissions(dir_, fs::perms::owner_all, ec);
-    fs::remove_all(dir_, ec);
-  }
-  std::string Write(const std::string& name, const std::string& bytes) {
-    std::string path = (dir_ / name).string();
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-  }
-  static std::string Read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-  }
-  fs::path dir_;
-};
+class IniFileTest : public TempFolderTest {};
 
 TEST_F(IniFileTest, ReadsGbkNamesAndValuesIgnoringCase) {
   const std::string path = Write(
