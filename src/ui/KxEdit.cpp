@@ -255,4 +255,18 @@ void TKxEdit::ShowRangeMessage(const QString& message) {
                           Skindate ? MessageIcon::Information : MessageIcon::Warning);
 }
 
+void ConfigureEdit(TKxEdit& edit, const calc::EditSettings& s) {
+  edit.SetEditType(s.integer ? TNumEditType::EditInt : TNumEditType::EditFloat);
+  edit.SetMydec(s.decimals);
+  edit.CanNegative = s.negative;
+  edit.FormatNumPoint = s.formatted;
+  edit.SetMaxValue = s.upperApplies;
+  edit.IncludeLowerLimitValue = s.lower.included;
+  edit.IncludeUpperLimitValue = s.upper.included;
+  edit.MinValue = s.boundsOnEdit ? s.lower.value : 0;
+  edit.MaxValue = s.boundsOnEdit ? s.upper.value : 0;
+  edit.SetMaxLength(s.maxLength);
+  edit.IsCheckDataValidatiy = true;
+}
+
 }  // namespace wcthrm::ui

@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QString>
 
+#include "calc/EditDescription.h"
+
 namespace wcthrm::ui {
 
 enum class TNumEditType { EditInt, EditFloat };
@@ -85,5 +87,9 @@ class TKxEdit : public QLineEdit {
   bool checkFailed_ = false;
   int messagesShown_ = 0;  // by the exit check, so a focus change can tell it met one
 };
+
+// Gives edit every setting of its description: kind, decimals, ends, minus sign, formatting,
+// length, and the bounds when the edit applies them itself; the exit check is switched on.
+void ConfigureEdit(TKxEdit& edit, const calc::EditSettings& settings);
 
 }  // namespace wcthrm::ui

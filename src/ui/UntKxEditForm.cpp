@@ -129,6 +129,35 @@ void TfrmKxEditForm::SaveToItem() { InputInvalid = !ValidatePanel(Panel1); }
 void TfrmKxEditForm::FormShow() {
   LoadFromItem();
   ItemChanged = false;
+  AfterShow();
+}
+
+void TfrmKxEditForm::CreateTabBooks(int tabs) {
+  for (int i = 0; i < tabs; ++i) {
+    auto* store = new QTextEdit(this);
+    store->setObjectName(QStringLiteral("TabBooks%1").arg(i));
+    store->hide();
+    TabBooks.push_back(store);
+  }
+}
+
+void TfrmKxEditForm::ShowTabBook(int tab) {
+  rxrePutout->setReadOnly(false);
+  rxrePutout->clear();
+  if (tab >= 0 && tab < static_cast<int>(TabBooks.size())) PasteEditText(TabBooks[tab], rxrePutout);
+  rxrePutout->setReadOnly(true);
+}
+
+void TfrmKxEditForm::WriteTabBook(int tab, const calc::BookLines& lines) {
+  rxrePutout->setReadOnly(false);
+  rxrePutout->clear();
+  for (const std::string& line : lines)
+    WriteBookLine(rxrePutout, QString::fromStdString(line), kBookLineStyle);
+  if (tab >= 0 && tab < static_cast<int>(TabBooks.size())) {
+    TabBooks[tab]->clear();
+    PasteEditText(rxrePutout, TabBooks[tab]);
+  }
+  rxrePutout->setReadOnly(true);
 }
 
 void TfrmKxEditForm::showEvent(QShowEvent* event) {

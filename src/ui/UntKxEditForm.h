@@ -11,6 +11,9 @@
 
 #include <QDialog>
 
+#include <vector>
+
+#include "calc/FormCommon.h"
 #include "support/CrashReporter.h"
 
 class QFrame;
@@ -63,11 +66,24 @@ class TfrmKxEditForm : public QDialog {
 
   void done(int result) override;
 
+  // One hidden rich-text store per tab, holding the tab's last book during this showing.
+  std::vector<QTextEdit*> TabBooks;
+
  protected:
   // Puts a derived dialog's page control into Panel1 above the output pane.
   void PlacePageControl(QWidget* pages);
   // CurItem, or an error when the dialog was shown without one.
   TKxObj& Item() const;
+
+  // Creates the tabs' book stores, empty.
+  void CreateTabBooks(int tabs);
+  // A tab was selected: the pane shows that tab's stored book, read-only.
+  void ShowTabBook(int tab);
+  // "计算" passed its checks: the pane shows lines as the book, which becomes the tab's store.
+  void WriteTabBook(int tab, const calc::BookLines& lines);
+
+  // Runs when the dialog is shown, after LoadFromItem and the reset of ItemChanged.
+  virtual void AfterShow() {}
 
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

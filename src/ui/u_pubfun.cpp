@@ -13,6 +13,7 @@
 
 #include "calc/FormCommon.h"
 #include "support/Gbk.h"
+#include "ui/KxGrid.h"
 #include "ui/MessageService.h"
 
 namespace wcthrm::ui {
@@ -152,9 +153,8 @@ int ComboIndexOf(const QString& text, const QComboBox* combo) {
   return calc::IndexOfTrimmed(text.toStdString(), items);
 }
 
-void ReportBadEdit(QLineEdit* edit, const QString& message) {
-  // An edit on a page that is not shown cannot take the focus: show its pages first.
-  for (QWidget* w = edit; w && !w->isWindow(); w = w->parentWidget()) {
+void BringIntoView(QWidget* w) {
+  for (; w && !w->isWindow(); w = w->parentWidget()) {
     auto* stack = qobject_cast<QStackedWidget*>(w->parentWidget());
     if (!stack) continue;
     if (auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget())) {
@@ -163,8 +163,32 @@ void ReportBadEdit(QLineEdit* edit, const QString& message) {
       stack->setCurrentWidget(w);
     }
   }
+}
+
+void ReportBadEdit(QLineEdit* edit, const QString& message) {
+  // An edit on a page that is not shown cannot take the focus: show its pages first.
+  BringIntoView(edit);
   edit->setFocus();
   edit->selectAll();
+  ShowInfo(message);
+}
+
+void ReportFault(QWidget* dialog, const calc::Fault& fault) {
+  const QString name = QString::fromStdString(fault.control);
+  const QString message = QString::fromStdString(fault.message);
+  if (fault.IsCell()) {
+    if (auto* grid = dialog->findChild<KxGrid*>(name)) {
+      BringIntoView(grid);
+      grid->SelectOnly(fault.col, fault.row);
+      grid->setFocus();
+    }
+    ShowInfo(message);
+    return;
+  }
+  if (auto* edit = dialog->findChild<QLineEdit*>(name)) {
+    ReportBadEdit(edit, message);
+    return;
+  }
   ShowInfo(message);
 }
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "calc/FormCommon.h"
 #include "ui/MessageService.h"
 #include "support/NumberText.h"
 
@@ -67,6 +68,13 @@ int ComboIndexOf(const QString& text, const QComboBox* combo);
 
 // text without the blanks and control characters (code points up to 32) at either end.
 QString TrimControls(const QString& text);
+
+// Activates the tab pages that hold w, so it can be seen and take the focus.
+void BringIntoView(QWidget* w);
+
+// Shows a check's fault: the edit it names is focused with its text selected, or the cell it
+// names becomes the table's current and only selected cell, on its tab; then the message.
+void ReportFault(QWidget* dialog, const calc::Fault& fault);
 
 // Brings edit into view (activating the tab pages that hold it), focuses it, selects its
 // text and shows message with ShowInfo: how every input check reports a bad edit.

@@ -8,6 +8,10 @@
 #include "ui/U_DepthOfSoilHint.h"
 #include "ui/UntKxEditForm.h"
 #include "ui/u_pubfun.h"
+#include "ui/items/U_TongTransitIrrigate.h"
+#include "model/U_Class_TongTransitIrrigate.h"
+#include <QTabWidget>
+#include <QPushButton>
 
 using namespace wcthrm::ui;
 
@@ -46,6 +50,25 @@ int main(int argc, char** argv) {
     Tfrm_DepthOfSoilHint soil;
     soil.ShowPicture(picture);
     ok &= Save(soil, folder, soilNames[picture - 1]);
+  }
+  {
+    RecordingMessageService quiet;
+    ScopedMessageService scoped(quiet);
+    wcthrm::TTongTransitIrrigate item;
+    item.Cjwd = 20; item.Wdssxs = 0.25; item.Ysdjzdsj = 1; item.Yzcs = 2; item.Hjwd = -10;
+    item.cf = "0.48"; item.cs = "0.48"; item.mf = "50"; item.ms = "80"; item.Tf = "-10";
+    item.Ts = "-10"; item.Wendu = 10; item.Zhiliang = 2400; item.Hntbrr = 0.96;
+    Tfrm_TongTransitIrrigate dialog;
+    dialog.CurItem = &item;
+    dialog.show();
+    QApplication::processEvents();
+    for (int tab = 0; tab < dialog.RzPageControl1->count(); ++tab) {
+      dialog.RzPageControl1->setCurrentIndex(tab);
+      dialog.btnCalculate->click();
+      QApplication::processEvents();
+      const QString path = folder.filePath(QStringLiteral("ui_transport_tab%1.png").arg(tab));
+      ok &= dialog.grab().save(path);
+    }
   }
   return ok ? 0 : 1;
 }

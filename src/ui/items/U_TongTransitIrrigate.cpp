@@ -1,0 +1,124 @@
+#include "ui/items/U_TongTransitIrrigate.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <string_view>
+
+#include "ui/Markup.h"
+
+namespace wcthrm::ui {
+
+namespace tt = calc::tongtransitirrigate;
+
+void TongTransitIrrigateKind::Reload(const Item& item, Form& form) {
+  Form loaded = tt::Load(item);
+  loaded.activeTab = form.activeTab;
+  loaded.advsgTmpOfFinish.selection = form.advsgTmpOfFinish.selection;
+  form = loaded;
+}
+
+int TongTransitIrrigateKind::PageHeight(const Form&, int tab) {
+  return tab == tt::kTransportTab ? 180 : 217;
+}
+
+Tfrm_TongTransitIrrigate::Tfrm_TongTransitIrrigate(QWidget* parent) : FormDialog(parent) {
+  setObjectName(QStringLiteral("frm_TongTransitIrrigate"));
+  setWindowTitle(QStringLiteral("砼运输和浇灌成型温度计算"));
+  tsMaterialHeat = RzPageControl1->AddSheet("tsMaterialHeat", QStringLiteral("砼拌和物经运输到浇筑时温度计算"));
+  tsTongTemp = RzPageControl1->AddSheet("tsTongTemp", QStringLiteral("砼浇筑成型完成时温度计算"));
+  BuildTransportPage();
+  BuildPlacingPage();
+  PlacePageControl(RzPageControl1);
+  resize(680, 560);
+}
+
+TKxEdit* Tfrm_TongTransitIrrigate::Edit(const char* name, QWidget* parent) {
+  for (const auto& e : tt::kEdits)
+    if (std::string_view(e.control) == name) {
+      TKxEdit* edit = MakeEdit(e, parent);
+      edit->setFixedWidth(90);
+      return edit;
+    }
+  throw Error(std::string("no edit ") + name);
+}
+
+void Tfrm_TongTransitIrrigate::BuildTransportPage() {
+  QWidget* page = tsMaterialHeat;
+  auto* grid = new QGridLayout(page);
+  grid->setContentsMargins(12, 10, 12, 6);
+  grid->setHorizontalSpacing(8);
+  TKxEdit* cjwd = Edit("kxedtCjwd", page);
+  TKxEdit* ysdjzdsj = Edit("kxedtYsdjzdsj", page);
+  TKxEdit* hjwd = Edit("kxedtHjwd", page);
+  TKxEdit* wdssxs = Edit("kxedtWdssxs", page);
+  TKxEdit* yzcs = Edit("kxedtYzcs", page);
+  SetHint(wdssxs, QStringLiteral("提示：\n   用混凝土搅拌车运输时，α＝0.25；\n"
+                                 "   用开敞式大型自卸汽车时，α＝0.20；\n"
+                                 "   用开敞式小型自卸汽车时，α＝0.30；\n"
+                                 "   用封闭式自卸汽车时，α＝0.10；\n   用手推车时，α＝0.50"));
+  SetHint(yzcs, QStringLiteral("提示：\n  运转一次指混凝土自搅拌机倒入汽车（或灰斗）\n"
+                               "  或由汽车倒入溜槽，或由溜槽倒入小车。"));
+  grid->addWidget(MarkupLabel(QStringLiteral("砼拌和物出机温度T$1$（℃）："), page), 0, 0);
+  grid->addWidget(cjwd, 0, 1);
+  grid->addWidget(MarkupLabel(QStringLiteral("砼拌和物自运输到\n浇筑时的时间t$1$（h）："), page), 1, 0);
+  grid->addWidget(ysdjzdsj, 1, 1);
+  grid->addWidget(MarkupLabel(QStringLiteral("砼拌和物运输时的\n环境温度T$a$（℃）："), page), 2, 0);
+  grid->addWidget(hjwd, 2, 1);
+  grid->addWidget(MarkupLabel(QStringLiteral("温度损失系数α（h#-1#）："), page), 0, 3);
+  grid->addWidget(wdssxs, 0, 4);
+  grid->addWidget(MarkupLabel(QStringLiteral("砼拌和物运转次数n："), page), 1, 3);
+  grid->addWidget(yzcs, 1, 4);
+  auto* formula = new QVBoxLayout;
+  formula->addWidget(new QLabel(QStringLiteral("计算公式："), page));
+  formula->addWidget(FormulaPicture(QStringLiteral("T$2$ = T$1$ − (t$1$α + 0.032n)(T$1$ − T$a$)"),
+                                    page, "Image1"));
+  grid->addLayout(formula, 2, 3, 1, 2);
+  grid->setColumnMinimumWidth(2, 24);
+  grid->setColumnStretch(5, 1);
+  grid->setRowStretch(3, 1);
+  setTabOrder(cjwd, hjwd);
+  setTabOrder(hjwd, ysdjzdsj);
+  setTabOrder(ysdjzdsj, wdssxs);
+  setTabOrder(wdssxs, yzcs);
+}
+
+void Tfrm_TongTransitIrrigate::BuildPlacingPage() {
+  QWidget* page = tsTongTemp;
+  auto* grid = new QGridLayout(page);
+  grid->setContentsMargins(12, 8, 12, 6);
+  advsgTmpOfFinish = new KxGrid(tt::kTable, page);
+  advsgTmpOfFinish->setColumnCount(tt::kTableCols);
+  advsgTmpOfFinish->setRowCount(tt::kTableRows);
+  advsgTmpOfFinish->SetColumnWidths({160, 150, 150});
+  advsgTmpOfFinish->setFixedSize(160 + 150 + 150 + 4, 22 * tt::kTableRows + 4);
+  advsgTmpOfFinish->setFont(QFont(QStringLiteral("Tahoma"), 8));
+  SetHint(advsgTmpOfFinish, QStringLiteral("提示：\n  比热容输入区间：(0,10]\n"
+                                           "  每1m3砼相接触物质量输入区间：(0,5000]\n"
+                                           "  温度输入：未预热时可采用当时的环境温度。\n"
+                                           "  温度输入区间：[-50,100] "));
+  binding_.Grid(advsgTmpOfFinish, &Form::advsgTmpOfFinish);
+  TKxEdit* wendu = Edit("kxedtWendu", page);
+  TKxEdit* zhiliang = Edit("kxedtZhiliang", page);
+  TKxEdit* hntbrr = Edit("kxedtHntbrr", page);
+  SetHint(hntbrr, QStringLiteral("提示，一般取0.84～1.05"));
+  grid->addWidget(advsgTmpOfFinish, 0, 0, 1, 5);
+  grid->addWidget(MarkupLabel(QStringLiteral("砼拌和物运输到浇筑\n时温度T$2$（℃）："), page), 1, 0);
+  grid->addWidget(wendu, 1, 1);
+  grid->addWidget(MarkupLabel(QStringLiteral("每m#3#混凝土的\n质量m$c$（kg）："), page), 1, 3);
+  grid->addWidget(zhiliang, 1, 4);
+  grid->addWidget(MarkupLabel(QStringLiteral("混凝土比热容C$c$\n（kJ/(kg×℃)）："), page), 2, 0);
+  grid->addWidget(hntbrr, 2, 1);
+  grid->addWidget(
+      FormulaPicture(QStringLiteral("T$3$ = (c$c$m$c$T$2$ + c$f$m$f$T$f$ + c$s$m$s$T$s$) / "
+                                    "(c$c$m$c$ + c$f$m$f$ + c$s$m$s$)"),
+                     page, "Image2"),
+      2, 3, 1, 3);
+  grid->setColumnMinimumWidth(2, 24);
+  grid->setColumnStretch(5, 1);
+  grid->setRowStretch(3, 1);
+  setTabOrder(advsgTmpOfFinish, wendu);
+  setTabOrder(wendu, zhiliang);
+  setTabOrder(zhiliang, hntbrr);
+}
+
+}  // namespace wcthrm::ui
