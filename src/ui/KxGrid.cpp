@@ -19,8 +19,10 @@ class BeforeSelectModel : public QItemSelectionModel {
       : QItemSelectionModel(model, grid), grid_(grid) {}
 
   void setCurrentIndex(const QModelIndex& index, QItemSelectionModel::SelectionFlags command) override {
-    if (!grid_->quiet_ && index.isValid() && index != currentIndex())
+    if (!grid_->quiet_ && index.isValid() && index != currentIndex()) {
+      grid_->CommitOpenEditor();
       emit grid_->SelectCell(index.column(), index.row());
+    }
     QItemSelectionModel::setCurrentIndex(index, command);
   }
 
@@ -142,6 +144,12 @@ void KxGrid::SelectOnly(int col, int row) {
   quiet_ = false;
 }
 
+void KxGrid::CommitOpenEditor() {
+  auto* delegate = static_cast<KxCellDelegate*>(itemDelegate());
+  if (delegate->open_ && state() == QAbstractItemView::EditingState)
+    emit delegate->commitData(delegate->open_);
+}
+
 void KxGrid::SelectAt(const QPoint& viewportPos) {
   const QModelIndex index = indexAt(viewportPos);
   if (!index.isValid() || index.row() == 0 || index.column() == 0) return;
@@ -160,6 +168,9 @@ void KxGrid::FocusChanged(QWidget* old, QWidget* now) {
   // Only a move to another control of the same window leaves the table; a message box or a
   // hint window taking the focus does not.
   if (!old || !now || !Holds(old) || Holds(now) || now->window() != window()) return;
+  // An exit check that kept the focus in an editor keeps it in the table.
+  if (Holds(QApplication::focusWidget())) return;
+  CommitOpenEditor();
   RunGuarded([this] { emit Exit(); });
 }
 
@@ -171,6 +182,7 @@ QWidget* KxCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewIte
   if (!e) return QStyledItemDelegate::createEditor(parent, option, index);
   QWidget* editor = e->create(parent);
   editor->setAutoFillBackground(true);
+  open_ = editor;
   // Every part of a composite editor reports its focus changes here.
   editor->installEventFilter(const_cast<KxCellDelegate*>(this));
   for (QWidget* child : editor->findChildren<QWidget*>())

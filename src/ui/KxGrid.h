@@ -4,6 +4,7 @@
 // runs before the current cell changes, and an exit event when the focus leaves the table.
 #pragma once
 
+#include <QPointer>
 #include <QSize>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -56,6 +57,9 @@ class KxGrid : public QTableWidget {
   // The cell under a point of the viewport becomes the selection (a right click).
   void SelectAt(const QPoint& viewportPos);
 
+  // An open in-cell editor's text goes into its cell now, so the table's events see it.
+  void CommitOpenEditor();
+
  signals:
   // The user moves to cell (col,row); raised before the current cell changes.
   void SelectCell(int col, int row);
@@ -93,7 +97,9 @@ class KxCellDelegate : public QStyledItemDelegate {
   bool eventFilter(QObject* object, QEvent* event) override;
 
  private:
+  friend class KxGrid;
   QWidget* EditorOf(QObject* object) const;
+  mutable QPointer<QWidget> open_;  // the editor open in the grid, if any
   void DecideLater(QWidget* editor, int delayMs = 0);
 
   KxGrid* grid_;
