@@ -113,12 +113,10 @@ void NDlt2Click(Form& form) {
   }
 }
 
-Form Load(const TConcreteConserve& item) {
-  Form form;
+void LoadFromItem(const TConcreteConserve& item, Form& form) {
   form.kxedtTemp = NumberText(item.MyTemp);
   form.kxedtInterval = NumberText(item.MyInterval);
   form.kxedtTimes = IntToText(item.MyTimes);
-  form.advsgTemp = DesignTable({"序号", "混凝土成型完成后按等间隔时间所测得的温度ti（℃）"});
   if (item.MyTimes >= kMinRows && item.MyTimes <= kMaxRows) {
     SetDataRows(form.advsgTemp, item.MyTimes);
   }
@@ -131,7 +129,6 @@ Form Load(const TConcreteConserve& item) {
   form.RadioGroup1 = item.CalTime ? 0 : 1;
   form.kxedtDlsj = NumberText(item.Dlsj);
   form.kxedtDlwd = NumberText(item.Dlwd);
-  form.advsgTemp2 = DesignTable({"序号", "平均温度Tpi（℃）", "时间ti（h或d）"});
   if (item.MyTimes2 >= kMinRows && item.MyTimes2 <= kMaxRows) {
     SetDataRows(form.advsgTemp2, item.MyTimes2);
   }
@@ -140,7 +137,13 @@ Form Load(const TConcreteConserve& item) {
     form.advsgTemp2.SetCell(i % 2 == 0 ? 1 : 2, static_cast<int>(i / 2) + 1,
                             FromGbk(item.slDlwdsj[i]));
   }
+}
 
+Form Load(const TConcreteConserve& item) {
+  Form form;
+  form.advsgTemp = DesignTable({"序号", "混凝土成型完成后按等间隔时间所测得的温度ti（℃）"});
+  form.advsgTemp2 = DesignTable({"序号", "平均温度Tpi（℃）", "时间ti（h或d）"});
+  LoadFromItem(item, form);
   Renumber(form.advsgTemp);
   Renumber(form.advsgTemp2);
   return form;

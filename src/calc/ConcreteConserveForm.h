@@ -68,6 +68,9 @@ inline const EditDescription<Form> kEdits[] = {
 
 // The dialog once it is shown: tab 0, the item's values, both tables sized and numbered.
 Form Load(const TConcreteConserve& item);
+// The item's values onto the controls as they stand ("调取默认值"): the active tab, the headers
+// and the selections stay, and a table whose stored count lies outside 1 … 100 keeps its rows.
+void LoadFromItem(const TConcreteConserve& item, Form& form);
 // The controls back into the item. Throws ConversionError for an edit that holds no number;
 // what was copied before stays copied.
 void Store(const Form& form, TConcreteConserve& item);

@@ -330,6 +330,38 @@ TEST(ConcreteConserveForm, LoadSizesAndFillsTheTables) {
   }
 }
 
+// "调取默认值" on a dialog the user has worked in: the values are the item's, the tab and the
+// selections stay, and a count outside 1 … 100 leaves the rows on screen.
+TEST(ConcreteConserveForm, LoadFromItemKeepsTheStandingControls) {
+  TConcreteConserve shown;
+  shown.MyTimes = 4;
+  shown.MyTimes2 = 3;
+  Form f = Load(shown);
+  f.activeTab = kTabTimeTemp;
+  f.advsgTemp.selection = CellRange{1, 2, 1, 3};
+  f.advsgTemp2.selection = CellRange{2, 2, 2, 2};
+
+  TConcreteConserve item;
+  item.MyTemp = 12.5;
+  item.MyTimes = 0;  // keeps the four readings rows
+  item.slPjwd = {"9"};
+  item.CalTime = false;
+  item.MyTimes2 = 2;
+  item.slDlwdsj = {"20", "24", "10", "48"};
+  LoadFromItem(item, f);
+
+  EXPECT_EQ(f.activeTab, kTabTimeTemp);
+  EXPECT_EQ(f.kxedtTemp, "12.5");
+  EXPECT_EQ(f.kxedtTimes, "0");
+  EXPECT_EQ(Column(f.advsgTemp, 1), (Texts{"9", "", "", ""}));
+  EXPECT_EQ(f.advsgTemp.selection, (CellRange{1, 2, 1, 3}));
+  EXPECT_EQ(f.RadioGroup1, 1);
+  EXPECT_EQ(f.advsgTemp2.DataRows(), 2);
+  EXPECT_EQ(Column(f.advsgTemp2, 0), Numbers(2));
+  EXPECT_EQ(f.advsgTemp2.selection, (CellRange{2, 2, 2, 2}));
+  EXPECT_EQ(f.advsgTemp2.Cell(2, 2), "48");
+}
+
 TEST(ConcreteConserveForm, StoreAfterLoadReproducesTheItem) {
   TConcreteConserve item;
   item.MyTemp = 20.5;
