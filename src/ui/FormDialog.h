@@ -3,7 +3,7 @@
 // the tab switch with its book stores, and the numeric edits made from their descriptions.
 //
 // Kind names the form's functions:
-//   using Form; using Item; static constexpr int kTabs;
+//   using Form; using Item; static constexpr ItemKind kKind; static constexpr int kTabs;
 //   static Form Load(const Item&);                 the dialog as it is once shown
 //   static void Reload(const Item&, Form&);       LoadFromItem on the controls as they stand
 //   static void Store(const Form&, Item&);        SaveToItem
@@ -19,6 +19,7 @@
 #include <functional>
 
 #include "calc/EditDescription.h"
+#include "model/ItemKinds.h"
 #include "support/Errors.h"
 #include "ui/FormBinding.h"
 #include "ui/Guarded.h"
@@ -36,6 +37,10 @@ class FormDialog : public TfrmKxEditForm {
   using KindItem = typename Kind::Item;
 
   explicit FormDialog(QWidget* parent = nullptr) : TfrmKxEditForm(parent) {
+    // The kind registry names the dialog and gives its caption.
+    const ItemKindInfo& info = InfoOf(Kind::kKind);
+    setObjectName(QString::fromLatin1(info.dialogClass + 1));
+    setWindowTitle(QString::fromUtf8(info.caption));
     RzPageControl1 = new TRzPageControl(this);
     CreateTabBooks(Kind::kTabs);
     binding_.Tab(RzPageControl1, &Form::activeTab);

@@ -22,8 +22,6 @@ int TongTransitIrrigateKind::PageHeight(const Form&, int tab) {
 }
 
 Tfrm_TongTransitIrrigate::Tfrm_TongTransitIrrigate(QWidget* parent) : FormDialog(parent) {
-  setObjectName(QStringLiteral("frm_TongTransitIrrigate"));
-  setWindowTitle(QStringLiteral("砼运输和浇灌成型温度计算"));
   tsMaterialHeat = RzPageControl1->AddSheet("tsMaterialHeat", QStringLiteral("砼拌和物经运输到浇筑时温度计算"));
   tsTongTemp = RzPageControl1->AddSheet("tsTongTemp", QStringLiteral("砼浇筑成型完成时温度计算"));
   BuildTransportPage();

@@ -10,6 +10,7 @@ namespace wcthrm::ui {
 struct TongTransitIrrigateKind {
   using Form = calc::tongtransitirrigate::Form;
   using Item = TTongTransitIrrigate;
+  static constexpr ItemKind kKind = ItemKind::TongTransitIrrigate;
   static constexpr int kTabs = calc::tongtransitirrigate::kTabCount;
   static Form Load(const Item& item) { return calc::tongtransitirrigate::Load(item); }
   static void Reload(const Item& item, Form& form);
