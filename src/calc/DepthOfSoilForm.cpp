@@ -62,6 +62,13 @@ void Renumber(Table& g) {
 
 void SelectCell(Table& g, int col, int row) { g.selection = {col, row, col, row}; }
 
+// A table that lost rows keeps its selection inside the rows it has.
+void ClampSelection(Table& g) {
+  const int last = std::max(g.DataRows(), 1);
+  g.selection.top = std::min(g.selection.top, last);
+  g.selection.bottom = std::min(g.selection.bottom, last);
+}
+
 bool ValidDays(const std::string& text) {
   if (text.empty() || !IsNumberText(text)) return false;
   auto days = ParseDecimal(text);
@@ -161,6 +168,8 @@ void LoadFromItem(const TDepthOfSoil& item, Form& form) {
   for (int r = 1; r <= layers.DataRows(); ++r) {
     if (layers.At(1, r) == kUnknown) form.UnknownRow = r;
   }
+  for (int tab = 0; tab < kTabCount; ++tab) ClampSelection(DayTable(form, tab));
+  ClampSelection(layers);
 }
 
 void Store(const Form& form, TDepthOfSoil& item) {
@@ -300,10 +309,15 @@ ThicknessEditor EnterThicknessEditor(const Form& form, int row) {
   } else if (cell == kUnknown) {
     editor.choice = kUnknown;  // leaving the unknown's own cell unchanged keeps it the unknown
   }
-  editor.daysVisible = editor.choice == kKnown;
+  ChooseThickness(editor, editor.choice);
   const size_t comma = cell.find(',');
   if (comma != std::string::npos) editor.days = cell.substr(comma + 1);
   return editor;
+}
+
+void ChooseThickness(ThicknessEditor& editor, const std::string& choice) {
+  editor.choice = choice;
+  editor.daysVisible = choice == kKnown;
 }
 
 void LeaveThicknessEditor(Form& form, int row, const ThicknessEditor& editor) {

@@ -171,7 +171,8 @@ Form DesignForm();
 Form Load(const TDepthOfSoil& item);
 // Copies item into the controls as they stand ("调取默认值" in an open dialog): a table keeps
 // its rows unless the count lies in 1..100, and cells without a stored entry keep their text.
-// No box handler runs, so each P field shows the stored index.
+// No box handler runs, so each P field shows the stored index. A table selection past the
+// last row moves up to it.
 void LoadFromItem(const TDepthOfSoil& item, Form& form);
 // Copies the controls into item. Throws ConversionError for an edit text that is no number;
 // item then stays as it was.
@@ -228,6 +229,8 @@ struct ThicknessEditor {
 
 // Opening the editor on the thickness cell of a layer row: a second unknown is not offered.
 ThicknessEditor EnterThicknessEditor(const Form& form, int row);
+// The drop-down now shows choice (cbNumTypeClick): the field is shown only for "已知项".
+void ChooseThickness(ThicknessEditor& editor, const std::string& choice);
 // Closing it: the cell becomes "求解项" or "已知项,<days>", UnknownRow follows.
 void LeaveThicknessEditor(Form& form, int row, const ThicknessEditor& editor);
 

@@ -754,6 +754,24 @@ TEST(DepthOfSoilForm, ReloadIntoOpenDialog) {
   EXPECT_EQ(Check(f, 3), (Fault{"advsgFgbwtr2", 1, 1, "缺少求解项，不能计算！"}));
 }
 
+TEST(DepthOfSoilForm, ReloadKeepsSelectionsInsideTheRows) {
+  Form open = DesignForm();
+  SetRows(open.advsgSdbwtr, {{"1", "2"}, {"3", "4"}, {"5", "6"}});
+  open.advsgSdbwtr.selection = {1, 2, 2, 3};
+  SetRows(open.advsgFgbwtr2, {{"", "1"}, {"", "2"}, {"", "3"}});
+  open.advsgFgbwtr2.selection = {2, 3, 2, 3};
+  NewItem item;
+  item.Count2 = 1;
+  item.slTwoNoHeatSoil = {"30", "5.5"};
+  item.Count5 = 2;
+  item.slFiveNoHeatSoil = {"", "1", "", "2"};
+  Form f = open;
+  LoadFromItem(item, f);
+  EXPECT_EQ(f.advsgSdbwtr.selection, (CellRange{1, 1, 2, 1}));
+  EXPECT_EQ(f.advsgFgbwtr2.selection, (CellRange{2, 2, 2, 2}));
+  EXPECT_EQ(f.advsgNoHeatSoil.selection, open.advsgNoHeatSoil.selection);
+}
+
 TEST(DepthOfSoilForm, LoadStoreRoundTrip) {
   TDepthOfSoil item;
   item.NoHeatSoil1 = false;
@@ -1004,6 +1022,12 @@ TEST(DepthOfSoilForm, ThicknessEditor) {
   LeaveThicknessEditor(f, 2, editor);
   EXPECT_EQ(f.advsgFgbwtr2.At(1, 2), "已知项,25");
   EXPECT_EQ(f.UnknownRow, -1);
+
+  // Choosing in the drop-down shows the thickness field only for a known layer.
+  ChooseThickness(editor, "求解项");
+  EXPECT_FALSE(editor.daysVisible);
+  ChooseThickness(editor, "已知项");
+  EXPECT_TRUE(editor.daysVisible);
 
   // Now another layer may become the unknown.
   editor = EnterThicknessEditor(f, 1);
