@@ -1,0 +1,161 @@
+#include "ui/items/U_ConcreteConserve.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <string_view>
+
+#include "ui/KxGrid.h"
+#include "ui/Markup.h"
+#include "ui/RowMenu.h"
+
+namespace wcthrm::ui {
+
+namespace cc = calc::concreteconserve;
+
+namespace {
+
+// The in-cell numeric edits: decimal with two places, both ends included, no bounds; the
+// checks of "计算" test the ranges.
+constexpr calc::EditSettings kCellSettings{
+    .lower = {0, true}, .upper = {0, true}, .integer = false, .negative = false,
+    .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8,
+    .boundsOnEdit = false, .realMessage = false};
+
+}  // namespace
+
+Tfrm_ConcreteConserve::Tfrm_ConcreteConserve(QWidget* parent) : FormDialog(parent) {
+  tsAverageTemp = RzPageControl1->AddSheet("tsAverageTemp", QStringLiteral("混凝土平均温度计算"));
+  tsTimeTemp = RzPageControl1->AddSheet("tsTimeTemp", QStringLiteral("混凝土当量时间和温度计算"));
+  PopupMenu1 = new RowMenu(this, "PopupMenu1", "NAdd2", "NDlt2");
+  BuildAverageTempPage();
+  BuildTimeTempPage();
+  connect(PopupMenu1->Add, &QAction::triggered, this,
+          Guarded([this] { Apply(&cc::NAdd2Click); }));
+  connect(PopupMenu1->Delete, &QAction::triggered, this,
+          Guarded([this] { Apply(&cc::NDlt2Click); }));
+  PlacePageControl(RzPageControl1);
+  resize(820, 600);
+}
+
+TKxEdit* Tfrm_ConcreteConserve::Edit(const char* name, QWidget* parent) {
+  for (const auto& e : cc::kEdits)
+    if (std::string_view(e.control) == name) {
+      TKxEdit* edit = MakeEdit(e, parent);
+      edit->setFixedWidth(90);
+      return edit;
+    }
+  throw Error(std::string("no edit ") + name);
+}
+
+KxGrid* Tfrm_ConcreteConserve::Grid(const char* name, calc::Table Form::*field,
+                                    const std::vector<int>& widths, QWidget* parent) {
+  auto* grid = new KxGrid(name, parent);
+  grid->setColumnCount(static_cast<int>(widths.size()));
+  grid->setRowCount(3);
+  grid->SetColumnWidths(widths);
+  grid->SetRangeSelect(true);
+  int width = 4;
+  for (int w : widths) width += w;
+  grid->setFixedWidth(width + grid->verticalScrollBar()->sizeHint().width());
+  grid->setFont(QFont(QStringLiteral("Tahoma"), 8));
+  binding_.Grid(grid, field);
+  PopupMenu1->AttachTo(grid);
+  return grid;
+}
+
+void Tfrm_ConcreteConserve::BuildAverageTempPage() {
+  QWidget* page = tsAverageTemp;
+  auto* grid = new QGridLayout(page);
+  grid->setContentsMargins(12, 10, 12, 8);
+  grid->setHorizontalSpacing(8);
+  TKxEdit* temp = Edit("kxedtTemp", page);
+  TKxEdit* interval = Edit("kxedtInterval", page);
+  TKxEdit* times = Edit("kxedtTimes", page);
+  // Raised after the edit's own exit check, so only a text it let pass sizes the table.
+  connect(times, &TKxEdit::OnExit, this, Guarded([this] { Apply(&cc::KxedtTimesExit); }));
+  advsgTemp = Grid("advsgTemp", &Form::advsgTemp, {100, 350}, page);
+  advsgTemp->SetColumnEditor(1, NumericCellEditor("KxEdtLink1", kCellSettings, {349, 21}));
+
+  grid->addWidget(MarkupLabel(QStringLiteral("混凝土成型完成时温度T$3$（℃）："), page), 0, 0);
+  grid->addWidget(temp, 0, 1);
+  grid->addWidget(MarkupLabel(QStringLiteral("测温间隔（h或d）："), page), 1, 0);
+  grid->addWidget(interval, 1, 1);
+  grid->addWidget(MarkupLabel(QStringLiteral("测温次数n："), page), 2, 0);
+  grid->addWidget(times, 2, 1);
+  grid->addWidget(new QLabel(QStringLiteral("计算公式："), page), 3, 0, 1, 2);
+  grid->addWidget(
+      FormulaPicture(QStringLiteral("T$p$ = (0.5T$3$ + t$1$ + t$2$ + …… + 0.5t$n$)/n"), page,
+                     "Image1"),
+      4, 0, 1, 2, Qt::AlignLeft | Qt::AlignTop);
+  grid->addWidget(advsgTemp, 0, 3, 6, 1);
+  grid->setColumnMinimumWidth(2, 16);
+  grid->setColumnStretch(4, 1);
+  grid->setRowStretch(5, 1);
+  setTabOrder(temp, interval);
+  setTabOrder(interval, times);
+  setTabOrder(times, advsgTemp);
+}
+
+void Tfrm_ConcreteConserve::BuildTimeTempPage() {
+  QWidget* page = tsTimeTemp;
+  auto* grid = new QGridLayout(page);
+  grid->setContentsMargins(12, 10, 12, 8);
+  grid->setHorizontalSpacing(8);
+
+  RadioGroup1 = new QGroupBox(page);
+  RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+  auto* radios = new QGridLayout(RadioGroup1);
+  radioButtons_ = new QButtonGroup(RadioGroup1);
+  const QString captions[] = {QStringLiteral("混凝土养护硬化当量时间计算"),
+                              QStringLiteral("混凝土养护硬化当量温度计算")};
+  for (int i = 0; i < 2; ++i) {
+    auto* button = new QRadioButton(captions[i], RadioGroup1);
+    radioButtons_->addButton(button, i);
+    radios->addWidget(button, 0, i);
+  }
+  binding_.Add([this](Form& f) { f.RadioGroup1 = radioButtons_->checkedId(); },
+               [this](const Form& f) {
+                 if (QAbstractButton* b = radioButtons_->button(f.RadioGroup1)) b->setChecked(true);
+               });
+  // RadioGroup1Click: the visible edit follows the choice.
+  connect(radioButtons_, &QButtonGroup::idClicked, this, Guarded([this] { Apply([](Form&) {}); }));
+
+  kxedtDlsj_ = Edit("kxedtDlsj", page);
+  kxedtDlwd_ = Edit("kxedtDlwd", page);
+  dlsjLabel_ = MarkupLabel(QStringLiteral("当量时间t$do$（h或d）："), page);
+  dlwdLabel_ = MarkupLabel(QStringLiteral("当量温度T$do$（℃）："), page);
+  advsgTemp2 = Grid("advsgTemp2", &Form::advsgTemp2, {100, 180, 180}, page);
+  advsgTemp2->SetColumnEditor(1, NumericCellEditor("KxEdtLink2", kCellSettings, {179, 21}));
+  advsgTemp2->SetColumnEditor(2, NumericCellEditor("KxEdtLink3", kCellSettings, {179, 21}));
+
+  grid->addWidget(RadioGroup1, 0, 0, 1, 2);
+  // Both pairs share one place; only the one the choice asks for is shown.
+  grid->addWidget(dlsjLabel_, 1, 0);
+  grid->addWidget(kxedtDlsj_, 1, 1, Qt::AlignLeft);
+  grid->addWidget(dlwdLabel_, 1, 0);
+  grid->addWidget(kxedtDlwd_, 1, 1, Qt::AlignLeft);
+  grid->addWidget(new QLabel(QStringLiteral("计算公式："), page), 2, 0, 1, 2);
+  grid->addWidget(FormulaPicture(QStringLiteral("t$do$ = ΣT$p$·t / T$do$"), page, "Image2"), 3, 0,
+                  1, 2, Qt::AlignLeft | Qt::AlignTop);
+  grid->addWidget(advsgTemp2, 0, 3, 5, 1);
+  grid->setColumnMinimumWidth(2, 16);
+  grid->setColumnStretch(4, 1);
+  grid->setRowStretch(4, 1);
+  setTabOrder(RadioGroup1, kxedtDlsj_);
+  setTabOrder(kxedtDlsj_, kxedtDlwd_);
+  setTabOrder(kxedtDlwd_, advsgTemp2);
+}
+
+void Tfrm_ConcreteConserve::PresentMore(const Form& form) {
+  const bool time = form.RadioGroup1 == 0;
+  dlwdLabel_->setVisible(time);
+  kxedtDlwd_->setVisible(time);
+  dlsjLabel_->setVisible(!time);
+  kxedtDlsj_->setVisible(!time);
+}
+
+}  // namespace wcthrm::ui
