@@ -155,7 +155,10 @@ class IKxPrjMgr : public IKxUnknown {
   // 9: *out receives the node of that type identifier with its kind's saved defaults, or
   // nullptr when the identifier is none of the configured ones.
   virtual void KX_CALL CreateItem(IKxObj** out, int32_t typeId) = 0;
-  // 10: opens the item's dialog modally; returns when the user has closed it.
+  // 10: opens the item's dialog modally over the application window and returns when the
+  // user has closed it; Modified is then set when the user typed into an input and was not
+  // already set. A deleted node, a node the manager's item list does not hold and a node of
+  // no item kind open nothing. Call it on the thread that runs the host's Qt application.
   virtual void KX_CALL EditItem(IKxObj* item) = 0;
   virtual void KX_CALL ReservedItemCall(int32_t value, IKxUnknown* object) = 0;  // 11
   // 12: drops the nodes marked with SetInnerDel from the item list; they stay usable.
@@ -181,7 +184,10 @@ struct KxHostWindow {
 
 extern "C" {
 // Stores the one project manager into *manager (nullptr is ignored). appWindow becomes the
-// owner of the library's dialogs; errorWindow receives error reports (0: none).
+// owner of the library's dialogs: on Windows a window handle; elsewhere the native window id
+// of the host's main window (QWidget::winId() in a Qt host), 0 for none. A host without a Qt
+// application gets one made by the library for its dialogs. errorWindow receives error reports
+// (0: none).
 KX_EXPORT void KX_CALL GetPrjMgr(IKxPrjMgr** manager, uintptr_t appWindow, uintptr_t errorWindow);
 typedef void(KX_CALL* GetPrjMgrFn)(IKxPrjMgr**, uintptr_t, uintptr_t);
 }
