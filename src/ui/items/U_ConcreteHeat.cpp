@@ -1,0 +1,227 @@
+#include "ui/items/U_ConcreteHeat.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <string_view>
+
+#include "ui/Markup.h"
+#include "ui/U_ConcreteHeatHint.h"
+
+namespace wcthrm::ui {
+
+namespace ch = calc::concreteheat;
+
+namespace {
+
+// A label and its control side by side in columns col and col + 1.
+void AddRow(QGridLayout* grid, int row, int col, const QString& caption, QWidget* control) {
+  grid->addWidget(MarkupLabel(caption, control->parentWidget()), row, col);
+  grid->addWidget(control, row, col + 1);
+}
+
+// "计算公式：" above its picture, as one cell of a page's grid.
+QVBoxLayout* FormulaBox(QWidget* page, const QList<QLabel*>& pictures) {
+  auto* box = new QVBoxLayout;
+  box->setSpacing(4);
+  box->addWidget(new QLabel(QStringLiteral("计算公式："), page));
+  for (QLabel* picture : pictures) box->addWidget(picture, 0, Qt::AlignLeft);
+  box->addStretch(1);
+  return box;
+}
+
+QGridLayout* PageGrid(QWidget* page) {
+  auto* grid = new QGridLayout(page);
+  grid->setContentsMargins(12, 10, 12, 6);
+  grid->setHorizontalSpacing(8);
+  grid->setColumnMinimumWidth(2, 24);
+  return grid;
+}
+
+template <size_t N>
+QComboBox* FixedList(const char* name, const std::array<std::string, N>& items, QWidget* page) {
+  auto* combo = new QComboBox(page);
+  combo->setObjectName(QString::fromLatin1(name));
+  combo->setEditable(false);
+  for (const std::string& item : items) combo->addItem(QString::fromStdString(item));
+  combo->setFixedWidth(110);
+  return combo;
+}
+
+}  // namespace
+
+void ConcreteHeatKind::Reload(const Item& item, Form& form) {
+  // Values only: the page, the method's picture and the table selection stay as shown.
+  Form loaded = ch::Load(item);
+  loaded.activeTab = form.activeTab;
+  loaded.image4Visible = form.image4Visible;
+  loaded.AdvStringGrid1.selection = form.AdvStringGrid1.selection;
+  form = loaded;
+}
+
+int ConcreteHeatKind::PageHeight(const Form&, int tab) {
+  return ch::kPageHeights.at(static_cast<size_t>(tab));
+}
+
+Tfrm_ConcreteHeat::Tfrm_ConcreteHeat(QWidget* parent) : FormDialog(parent) {
+  tsMaterialHeat = RzPageControl1->AddSheet("tsMaterialHeat", QStringLiteral("材料加热计算"));
+  tsTongTemp = RzPageControl1->AddSheet("tsTongTemp", QStringLiteral("砼出厂温度计算"));
+  tsBlendTemp = RzPageControl1->AddSheet("tsBlendTemp", QStringLiteral("拌合物温度计算"));
+  tsOfftrackTemp = RzPageControl1->AddSheet("tsOfftrackTemp", QStringLiteral("出机温度计算"));
+  BuildMaterialHeatPage();
+  BuildTongTempPage();
+  BuildBlendTempPage();
+  BuildOfftrackTempPage();
+  PlacePageControl(RzPageControl1);
+  resize(760, 600);
+}
+
+TKxEdit* Tfrm_ConcreteHeat::Edit(const char* name, QWidget* parent) {
+  for (const auto& e : ch::kEdits)
+    if (std::string_view(e.control) == name) {
+      TKxEdit* edit = MakeEdit(e, parent);
+      edit->setFixedWidth(90);
+      return edit;
+    }
+  throw Error(std::string("no edit ") + name);
+}
+
+void Tfrm_ConcreteHeat::PresentMore(const Form& form) {
+  Image4->setVisible(form.image4Visible);
+  Image5->setVisible(!form.image4Visible);
+}
+
+void Tfrm_ConcreteHeat::cbJrfsClick(int index) {
+  Apply([index](Form& form) { ch::SelectJrfs(form, index); });
+}
+
+void Tfrm_ConcreteHeat::bsSkinButton1Click() { ShowConcreteHeatHint(); }
+
+void Tfrm_ConcreteHeat::BuildMaterialHeatPage() {
+  QWidget* page = tsMaterialHeat;
+  QGridLayout* grid = PageGrid(page);
+  TKxEdit* clbr = Edit("kxedtClbr", page);
+  TKxEdit* clmi = Edit("kxedtClmi", page);
+  TKxEdit* yll = Edit("kxedtYll", page);
+  TKxEdit* jrqclwd = Edit("kxedtJrqclwd", page);
+  TKxEdit* bjyxs = Edit("kxedtBjyxs", page);
+  TKxEdit* jrhclwd = Edit("kxedtJrhclwd", page);
+  TKxEdit* sjlyxs = Edit("kxedtSjlyxs", page);
+  SetHint(clbr, QStringLiteral("提示：\n  对水为4.2，对砂子为0.84，对石子为0.92"));
+  SetHint(clmi, QStringLiteral("提示：\n  对水取1000，对砂取1500～1600，对石子取2200"));
+  SetHint(bjyxs, QStringLiteral("提示：\n  一般取1.2～1.5"));
+  SetHint(sjlyxs, QStringLiteral("提示：\n  一般取0.6～0.9"));
+  AddRow(grid, 0, 0, QStringLiteral("材料的比热c（kJ/(kg×℃)）："), clbr);
+  AddRow(grid, 1, 0, QStringLiteral("材料的密度ρ（kg/m#3#）："), clmi);
+  AddRow(grid, 2, 0, QStringLiteral("每小时用料量V（m#3#/h）："), yll);
+  AddRow(grid, 3, 0, QStringLiteral("加热前材料温度T$1$（℃）："), jrqclwd);
+  AddRow(grid, 0, 3, QStringLiteral("不均衡系数K$1$："), bjyxs);
+  AddRow(grid, 1, 3, QStringLiteral("加热后材料温度T$2$（℃）："), jrhclwd);
+  AddRow(grid, 2, 3, QStringLiteral("时间利用系数K$2$："), sjlyxs);
+  grid->addLayout(
+      FormulaBox(page, {FormulaPicture(QStringLiteral("Q = cρV(T$2$ − T$1$)·K$1$/K$2$"), page,
+                                       "Image1")}),
+      3, 3, 2, 2);
+  grid->setColumnStretch(5, 1);
+  grid->setRowStretch(4, 1);
+  setTabOrder(clbr, clmi);
+  setTabOrder(clmi, yll);
+  setTabOrder(yll, jrqclwd);
+  setTabOrder(jrqclwd, bjyxs);
+  setTabOrder(bjyxs, jrhclwd);
+  setTabOrder(jrhclwd, sjlyxs);
+}
+
+void Tfrm_ConcreteHeat::BuildTongTempPage() {
+  QWidget* page = tsTongTemp;
+  QGridLayout* grid = PageGrid(page);
+  cbJrfs = FixedList("cbJrfs", ch::kJrfsItems, page);
+  cbSnbh = FixedList("cbSnbh", ch::kSnbhItems, page);
+  binding_.Index(cbJrfs, &Form::cbJrfs);
+  binding_.Index(cbSnbh, &Form::cbSnbh);
+  // Only the user's pick changes the picture; the program's own selections do not.
+  connect(cbJrfs, &QComboBox::activated, this, [this](int index) {
+    RunGuarded([this, index] { cbJrfsClick(index); });
+  });
+  TKxEdit* wjqw = Edit("kxedtWjqw", page);
+  TKxEdit* jrzgwd = Edit("kxedtJrzgwd", page);
+  bsSkinButton1 = new QPushButton(QStringLiteral("…"), page);
+  bsSkinButton1->setObjectName(QStringLiteral("bsSkinButton1"));
+  bsSkinButton1->setFixedSize(24, jrzgwd->sizeHint().height());
+  connect(bsSkinButton1, &QPushButton::clicked, this, Guarded([this] { bsSkinButton1Click(); }));
+
+  AddRow(grid, 0, 0, QStringLiteral("加热方式："), cbJrfs);
+  AddRow(grid, 1, 0, QStringLiteral("水泥标号："), cbSnbh);
+  AddRow(grid, 0, 3, QStringLiteral("外界气温T$i$："), wjqw);
+  AddRow(grid, 1, 3, QStringLiteral("水及骨料加热最高温度[T](℃)："), jrzgwd);
+  grid->addWidget(bsSkinButton1, 1, 5);
+  // Both pictures share one place; the method shown decides which is visible.
+  Image4 = FormulaPicture(QStringLiteral("T$h$ ≥ 30 − 0.5T$i$"), page, "Image4");
+  Image5 = FormulaPicture(QStringLiteral("T$h$ ≥ 10 − 0.5T$i$"), page, "Image5");
+  Image5->hide();
+  grid->addLayout(FormulaBox(page, {Image4, Image5}), 2, 0, 1, 2);
+  grid->setColumnStretch(6, 1);
+  grid->setRowStretch(3, 1);
+  setTabOrder(cbJrfs, cbSnbh);
+  setTabOrder(cbSnbh, wjqw);
+  setTabOrder(wjqw, jrzgwd);
+  setTabOrder(jrzgwd, bsSkinButton1);
+}
+
+void Tfrm_ConcreteHeat::BuildBlendTempPage() {
+  QWidget* page = tsBlendTemp;
+  QGridLayout* grid = PageGrid(page);
+  grid->setVerticalSpacing(4);
+  AdvStringGrid1 = new KxGrid(ch::kGridName, page);
+  AdvStringGrid1->setColumnCount(ch::kGridCols);
+  AdvStringGrid1->setRowCount(ch::kGridRows);
+  AdvStringGrid1->SetColumnWidths({120, 90, 90, 90, 90});
+  AdvStringGrid1->SetRangeSelect(true);
+  AdvStringGrid1->setFixedSize(120 + 4 * 90 + 4, 22 * ch::kGridRows + 4);
+  SetHint(AdvStringGrid1, QStringLiteral("点击单元格，输入数值\n"
+                                         "取值限定区间分别为材料用量[0，5000]，材料温度[-50，100]"));
+  binding_.Grid(AdvStringGrid1, &Form::AdvStringGrid1);
+  TKxEdit* cldrb = Edit("kxedtCldrb", page);
+  TKxEdit* sdrjr = Edit("kxedtSdrjr", page);
+  TKxEdit* szhsl = Edit("kxedtSzhsl", page);
+  TKxEdit* hsl = Edit("kxedtHsl", page);
+  grid->addWidget(AdvStringGrid1, 0, 0, 1, 5, Qt::AlignLeft);
+  AddRow(grid, 1, 0, QStringLiteral("材料的比热c$1$（kJ/(kg×℃)）："), cldrb);
+  AddRow(grid, 2, 0, QStringLiteral("冰的溶解热c$2$（kJ/kg）："), sdrjr);
+  AddRow(grid, 1, 3, QStringLiteral("砂子含水率ω$sa$（％）："), szhsl);
+  AddRow(grid, 2, 3, QStringLiteral("石子含水率ω$g$（％）："), hsl);
+  grid->addLayout(
+      FormulaBox(page, {FormulaPicture(
+                           QStringLiteral("T$0$ = [0.92(m$ce$T$ce$ + m$sa$T$sa$ + m$g$T$g$) + "
+                                          "4.2T$w$(m$w$ − ω$sa$m$sa$ − ω$g$m$g$) + "
+                                          "c$1$(ω$sa$m$sa$T$sa$ + ω$g$m$g$T$g$) − "
+                                          "c$2$(ω$sa$m$sa$ + ω$g$m$g$)]\n"
+                                          "       / [4.2m$w$ + 0.92(m$ce$ + m$sa$ + m$g$)]"),
+                           page, "Image2")}),
+      3, 0, 1, 6);
+  grid->setColumnStretch(5, 1);
+  grid->setRowStretch(4, 1);
+  setTabOrder(AdvStringGrid1, cldrb);
+  setTabOrder(cldrb, sdrjr);
+  setTabOrder(sdrjr, szhsl);
+  setTabOrder(szhsl, hsl);
+}
+
+void Tfrm_ConcreteHeat::BuildOfftrackTempPage() {
+  QWidget* page = tsOfftrackTemp;
+  QGridLayout* grid = PageGrid(page);
+  TKxEdit* bhwwd = Edit("kxedtBhwwd", page);
+  TKxEdit* bhjpnwd = Edit("kxedtBhjpnwd", page);
+  AddRow(grid, 0, 0, QStringLiteral("混凝土拌和物温度T$0$（℃）："), bhwwd);
+  AddRow(grid, 0, 3, QStringLiteral("搅拌机棚内温度T$i$（℃）："), bhjpnwd);
+  grid->addLayout(
+      FormulaBox(page, {FormulaPicture(QStringLiteral("T$1$ = T$0$ − 0.16(T$0$ − T$i$)"), page,
+                                       "Image3")}),
+      1, 0, 1, 5);
+  grid->setColumnStretch(5, 1);
+  grid->setRowStretch(2, 1);
+  setTabOrder(bhwwd, bhjpnwd);
+}
+
+}  // namespace wcthrm::ui
