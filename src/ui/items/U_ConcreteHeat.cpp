@@ -197,7 +197,7 @@ void Tfrm_ConcreteHeat::BuildBlendTempPage() {
                                           "4.2T$w$(m$w$ − ω$sa$m$sa$ − ω$g$m$g$) + "
                                           "c$1$(ω$sa$m$sa$T$sa$ + ω$g$m$g$T$g$) − "
                                           "c$2$(ω$sa$m$sa$ + ω$g$m$g$)]\n"
-                                          "       / [4.2m$w$ + 0.92(m$ce$ + m$sa$ + m$g$)]"),
+                                          "/ [4.2m$w$ + 0.92(m$ce$ + m$sa$ + m$g$)]"),
                            page, "Image2")}),
       3, 0, 1, 6);
   grid->setColumnStretch(5, 1);
