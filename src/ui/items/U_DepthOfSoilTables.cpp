@@ -21,6 +21,8 @@ void SizeTable(KxGrid* grid, int rows) {
   grid->setColumnCount(3);
   grid->setRowCount(3);
   grid->SetColumnWidths(kColumnWidths);
+  // The small table face, so the layer table's long headers fit their 150 pixels.
+  grid->setFont(QFont(QStringLiteral("Tahoma"), 8));
   grid->setFixedSize(40 + 150 + 150 + 4 + grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent),
                      22 * rows + 4);
 }
