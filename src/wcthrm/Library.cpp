@@ -7,6 +7,9 @@
 #include "support/Folders.h"
 #include "support/HostWindow.h"
 #include "wcthrm/U_TypeAndConst.h"
+#ifdef WCTHRM_WITH_DIALOGS
+#include "wcthrm/DialogEditor.h"
+#endif
 
 namespace wcthrm {
 
@@ -15,6 +18,9 @@ Library::Library()
       tmpFolder_(TmpFolder(hostFolder_)),
       ids_(ReadTypeIds(ConfigPath(hostFolder_))) {
   SetDefaultsFolder(tmpFolder_);
+#ifdef WCTHRM_WITH_DIALOGS
+  editorFactory_ = &MakeDialogEditor;
+#endif
   // The library's forwarder: message, "$", and the report without its first line.
   forwarder_ = CrashReporter::Instance().AddListener([](const CrashReport& r) {
     SendErrorText(ErrorReportText(r.message, r.report, kReportHeader.size()));

@@ -68,8 +68,8 @@ class Host {
   Host& operator=(const Host&) = delete;
 
   bool loaded() const { return getPrjMgr_ && inject_; }
-  void GetPrjMgr(IKxPrjMgr** manager, uintptr_t errorWindow) {
-    getPrjMgr_(manager, 0, errorWindow);
+  void GetPrjMgr(IKxPrjMgr** manager, uintptr_t errorWindow, uintptr_t appWindow = 0) {
+    getPrjMgr_(manager, appWindow, errorWindow);
   }
   IKxPrjMgr* Connect(ErrorWindow& window) {
     IKxPrjMgr* mgr = nullptr;
