@@ -38,7 +38,7 @@ void FillExample(TTongTransitIrrigate& item) {
 class Fixture {
  public:
   explicit Fixture(bool example = true) {
-    SetDefaultsFolder(QDir(folder.path()).filePath(QString()).toStdString());
+    SetDefaultsFolder((folder.path() + u'/').toStdString());
     if (example) {
       FillExample(item);
     } else {
