@@ -1,5 +1,5 @@
-// Saves pictures of the base dialog (with a short book) and of every hint table, for a
-// person to look at: ui_shots [folder]. Run it under a display server.
+// Saves pictures of the base dialog (with a short book), of every hint table and of every
+// tab of the four item dialogs, for a person to look at: ui_shots [folder]. Run it under a display server.
 #include <QApplication>
 #include <QDir>
 #include <QTextEdit>
@@ -8,8 +8,12 @@
 #include "ui/U_DepthOfSoilHint.h"
 #include "ui/UntKxEditForm.h"
 #include "ui/u_pubfun.h"
+#include "items/Examples.h"
+#include "ui/KxGrid.h"
+#include "ui/items/U_ConcreteConserve.h"
+#include "ui/items/U_ConcreteHeat.h"
+#include "ui/items/U_DepthOfSoil.h"
 #include "ui/items/U_TongTransitIrrigate.h"
-#include "model/U_Class_TongTransitIrrigate.h"
 #include <QTabWidget>
 #include <QPushButton>
 
@@ -25,6 +29,45 @@ bool Save(QWidget& window, const QDir& folder, const char* name) {
   qInfo("%s %s", saved ? "saved" : "FAILED", qPrintable(path));
   window.hide();
   return saved;
+}
+
+bool Grab(QWidget& window, const QDir& folder, const QString& name) {
+  QApplication::processEvents();
+  const QString path = folder.filePath(name);
+  const bool saved = window.grab().save(path);
+  qInfo("%s %s", saved ? "saved" : "FAILED", qPrintable(path));
+  return saved;
+}
+
+// Every tab of an item dialog on the kind's example, its book calculated, and once more with
+// an in-cell editor open on the last table of the page.
+template <class Dialog, class Item>
+bool ShootDialog(const QDir& folder, const char* kind) {
+  RecordingMessageService quiet;
+  ScopedMessageService scoped(quiet);
+  Item item;
+  wcthrm::ui::test::FillExample(item);
+  Dialog dialog;
+  dialog.CurItem = &item;
+  dialog.show();
+  dialog.activateWindow();
+  QApplication::processEvents();
+  bool ok = true;
+  for (int tab = 0; tab < dialog.RzPageControl1->count(); ++tab) {
+    dialog.RzPageControl1->setCurrentIndex(tab);
+    dialog.btnCalculate->click();
+    const QString stem = QStringLiteral("ui_%1_tab%2").arg(QString::fromLatin1(kind)).arg(tab);
+    ok &= Grab(dialog, folder, stem + QStringLiteral(".png"));
+    const auto grids = dialog.RzPageControl1->currentWidget()->template findChildren<KxGrid*>();
+    if (grids.isEmpty()) continue;
+    KxGrid* grid = grids.back();
+    grid->setFocus();
+    grid->editItem(grid->item(1, 1));
+    ok &= Grab(dialog, folder, stem + QStringLiteral("_editor.png"));
+    dialog.btnCalculate->setFocus();
+  }
+  if (!quiet.shown.empty()) qWarning("%s: %s", kind, qPrintable(quiet.Texts().join(u'|')));
+  return ok && quiet.shown.empty();
 }
 
 }  // namespace
@@ -51,24 +94,9 @@ int main(int argc, char** argv) {
     soil.ShowPicture(picture);
     ok &= Save(soil, folder, soilNames[picture - 1]);
   }
-  {
-    RecordingMessageService quiet;
-    ScopedMessageService scoped(quiet);
-    wcthrm::TTongTransitIrrigate item;
-    item.Cjwd = 20; item.Wdssxs = 0.25; item.Ysdjzdsj = 1; item.Yzcs = 2; item.Hjwd = -10;
-    item.cf = "0.48"; item.cs = "0.48"; item.mf = "50"; item.ms = "80"; item.Tf = "-10";
-    item.Ts = "-10"; item.Wendu = 10; item.Zhiliang = 2400; item.Hntbrr = 0.96;
-    Tfrm_TongTransitIrrigate dialog;
-    dialog.CurItem = &item;
-    dialog.show();
-    QApplication::processEvents();
-    for (int tab = 0; tab < dialog.RzPageControl1->count(); ++tab) {
-      dialog.RzPageControl1->setCurrentIndex(tab);
-      dialog.btnCalculate->click();
-      QApplication::processEvents();
-      const QString path = folder.filePath(QStringLiteral("ui_transport_tab%1.png").arg(tab));
-      ok &= dialog.grab().save(path);
-    }
-  }
+  ok &= ShootDialog<Tfrm_ConcreteHeat, wcthrm::TConcreteHeat>(folder, "heat");
+  ok &= ShootDialog<Tfrm_ConcreteConserve, wcthrm::TConcreteConserve>(folder, "curing");
+  ok &= ShootDialog<Tfrm_DepthOfSoil, wcthrm::TDepthOfSoil>(folder, "depth");
+  ok &= ShootDialog<Tfrm_TongTransitIrrigate, wcthrm::TTongTransitIrrigate>(folder, "transport");
   return ok ? 0 : 1;
 }
