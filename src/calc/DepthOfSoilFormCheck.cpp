@@ -132,12 +132,7 @@ CheckResult CheckLayerResult(const Form& form) {
 
 }  // namespace
 
-const EditDescription<Form>& Edit(std::string_view control) {
-  for (const EditDescription<Form>& e : kEdits) {
-    if (e.control == control) return e;
-  }
-  throw std::out_of_range("the freezing depth dialog has no edit " + std::string(control));
-}
+const EditDescription<Form>& Edit(std::string_view control) { return FindEdit(kEdits, control); }
 
 CheckResult Check(const Form& form, int tab) {
   RequireTab(tab, kTabCount, kKind);

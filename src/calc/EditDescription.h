@@ -4,7 +4,9 @@
 // the same range message, built here from the bounds.
 #pragma once
 
+#include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "calc/FormCommon.h"
 
@@ -47,6 +49,14 @@ CheckResult CheckEdit(const char* control, const std::string& text, const EditSe
 template <class Form>
 CheckResult CheckEdit(const Form& form, const EditDescription<Form>& edit) {
   return CheckEdit(edit.control, form.*edit.text, edit.settings);
+}
+
+// The row of edits named control; std::out_of_range for a name that has none.
+template <class Edits>
+const auto& FindEdit(const Edits& edits, std::string_view control) {
+  for (const auto& e : edits)
+    if (control == e.control) return e;
+  throw std::out_of_range("no numeric edit " + std::string(control));
 }
 
 // The first failing edit of tab among edits, in their order.

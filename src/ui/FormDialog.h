@@ -4,6 +4,7 @@
 //
 // Kind names the form's functions:
 //   using Form; using Item; static constexpr ItemKind kKind; static constexpr int kTabs;
+//   static constexpr const auto& kEdits;          the form's numeric edits
 //   static Form Load(const Item&);                 the dialog as it is once shown
 //   static void Reload(const Item&, Form&);       LoadFromItem on the controls as they stand
 //   static void Store(const Form&, Item&);        SaveToItem
@@ -131,6 +132,13 @@ class FormDialog : public TfrmKxEditForm {
     ConfigureEdit(*edit, description.settings);
     edit->Skindate = this;
     binding_.Text(edit, description.text);
+    return edit;
+  }
+
+  // The numeric edit of that name in the form's table, in the dialogs' one edit width.
+  TKxEdit* MakeEdit(const char* name, QWidget* parent) {
+    TKxEdit* edit = MakeEdit(calc::FindEdit(Kind::kEdits, name), parent);
+    edit->setFixedWidth(90);
     return edit;
   }
 

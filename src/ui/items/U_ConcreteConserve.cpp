@@ -41,16 +41,6 @@ Tfrm_ConcreteConserve::Tfrm_ConcreteConserve(QWidget* parent) : FormDialog(paren
   resize(820, 600);
 }
 
-TKxEdit* Tfrm_ConcreteConserve::Edit(const char* name, QWidget* parent) {
-  for (const auto& e : cc::kEdits)
-    if (std::string_view(e.control) == name) {
-      TKxEdit* edit = MakeEdit(e, parent);
-      edit->setFixedWidth(90);
-      return edit;
-    }
-  throw Error(std::string("no edit ") + name);
-}
-
 KxGrid* Tfrm_ConcreteConserve::Grid(const char* name, calc::Table Form::*field,
                                     const std::vector<int>& widths, QWidget* parent) {
   auto* grid = new KxGrid(name, parent);
@@ -72,9 +62,9 @@ void Tfrm_ConcreteConserve::BuildAverageTempPage() {
   auto* grid = new QGridLayout(page);
   grid->setContentsMargins(12, 10, 12, 8);
   grid->setHorizontalSpacing(8);
-  TKxEdit* temp = Edit("kxedtTemp", page);
-  TKxEdit* interval = Edit("kxedtInterval", page);
-  TKxEdit* times = Edit("kxedtTimes", page);
+  TKxEdit* temp = MakeEdit("kxedtTemp", page);
+  TKxEdit* interval = MakeEdit("kxedtInterval", page);
+  TKxEdit* times = MakeEdit("kxedtTimes", page);
   // Raised after the edit's own exit check, so only a text it let pass sizes the table.
   connect(times, &TKxEdit::OnExit, this, Guarded([this] { Apply(&cc::KxedtTimesExit); }));
   advsgTemp = Grid("advsgTemp", &Form::advsgTemp, {100, 350}, page);
@@ -124,8 +114,8 @@ void Tfrm_ConcreteConserve::BuildTimeTempPage() {
   // RadioGroup1Click: the visible edit follows the choice.
   connect(radioButtons_, &QButtonGroup::idClicked, this, Guarded([this] { Apply([](Form&) {}); }));
 
-  kxedtDlsj_ = Edit("kxedtDlsj", page);
-  kxedtDlwd_ = Edit("kxedtDlwd", page);
+  kxedtDlsj_ = MakeEdit("kxedtDlsj", page);
+  kxedtDlwd_ = MakeEdit("kxedtDlwd", page);
   dlsjLabel_ = MarkupLabel(QStringLiteral("当量时间t$do$（h或d）："), page);
   dlwdLabel_ = MarkupLabel(QStringLiteral("当量温度T$do$（℃）："), page);
   advsgTemp2 = Grid("advsgTemp2", &Form::advsgTemp2, {100, 180, 180}, page);

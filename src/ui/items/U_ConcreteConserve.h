@@ -18,6 +18,7 @@ struct ConcreteConserveKind {
   using Item = TConcreteConserve;
   static constexpr ItemKind kKind = ItemKind::ConcreteConserve;
   static constexpr int kTabs = calc::concreteconserve::kTabCount;
+  static constexpr const auto& kEdits = calc::concreteconserve::kEdits;
   static Form Load(const Item& item) { return calc::concreteconserve::Load(item); }
   static void Reload(const Item& item, Form& form) {
     calc::concreteconserve::LoadFromItem(item, form);
@@ -55,7 +56,6 @@ class Tfrm_ConcreteConserve : public FormDialog<ConcreteConserveKind> {
  private:
   void BuildAverageTempPage();
   void BuildTimeTempPage();
-  TKxEdit* Edit(const char* name, QWidget* parent);
   KxGrid* Grid(const char* name, calc::Table Form::*field, const std::vector<int>& widths,
                QWidget* parent);
 

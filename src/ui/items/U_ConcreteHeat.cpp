@@ -77,16 +77,6 @@ Tfrm_ConcreteHeat::Tfrm_ConcreteHeat(QWidget* parent) : FormDialog(parent) {
   resize(760, 600);
 }
 
-TKxEdit* Tfrm_ConcreteHeat::Edit(const char* name, QWidget* parent) {
-  for (const auto& e : ch::kEdits)
-    if (std::string_view(e.control) == name) {
-      TKxEdit* edit = MakeEdit(e, parent);
-      edit->setFixedWidth(90);
-      return edit;
-    }
-  throw Error(std::string("no edit ") + name);
-}
-
 void Tfrm_ConcreteHeat::PresentMore(const Form& form) {
   Image4->setVisible(form.image4Visible);
   Image5->setVisible(!form.image4Visible);
@@ -101,13 +91,13 @@ void Tfrm_ConcreteHeat::bsSkinButton1Click() { ShowConcreteHeatHint(); }
 void Tfrm_ConcreteHeat::BuildMaterialHeatPage() {
   QWidget* page = tsMaterialHeat;
   QGridLayout* grid = PageGrid(page);
-  TKxEdit* clbr = Edit("kxedtClbr", page);
-  TKxEdit* clmi = Edit("kxedtClmi", page);
-  TKxEdit* yll = Edit("kxedtYll", page);
-  TKxEdit* jrqclwd = Edit("kxedtJrqclwd", page);
-  TKxEdit* bjyxs = Edit("kxedtBjyxs", page);
-  TKxEdit* jrhclwd = Edit("kxedtJrhclwd", page);
-  TKxEdit* sjlyxs = Edit("kxedtSjlyxs", page);
+  TKxEdit* clbr = MakeEdit("kxedtClbr", page);
+  TKxEdit* clmi = MakeEdit("kxedtClmi", page);
+  TKxEdit* yll = MakeEdit("kxedtYll", page);
+  TKxEdit* jrqclwd = MakeEdit("kxedtJrqclwd", page);
+  TKxEdit* bjyxs = MakeEdit("kxedtBjyxs", page);
+  TKxEdit* jrhclwd = MakeEdit("kxedtJrhclwd", page);
+  TKxEdit* sjlyxs = MakeEdit("kxedtSjlyxs", page);
   SetHint(clbr, QStringLiteral("提示：\n  对水为4.2，对砂子为0.84，对石子为0.92"));
   SetHint(clmi, QStringLiteral("提示：\n  对水取1000，对砂取1500～1600，对石子取2200"));
   SetHint(bjyxs, QStringLiteral("提示：\n  一般取1.2～1.5"));
@@ -144,8 +134,8 @@ void Tfrm_ConcreteHeat::BuildTongTempPage() {
   connect(cbJrfs, &QComboBox::activated, this, [this](int index) {
     RunGuarded([this, index] { cbJrfsClick(index); });
   });
-  TKxEdit* wjqw = Edit("kxedtWjqw", page);
-  TKxEdit* jrzgwd = Edit("kxedtJrzgwd", page);
+  TKxEdit* wjqw = MakeEdit("kxedtWjqw", page);
+  TKxEdit* jrzgwd = MakeEdit("kxedtJrzgwd", page);
   bsSkinButton1 = new QPushButton(QStringLiteral("…"), page);
   bsSkinButton1->setObjectName(QStringLiteral("bsSkinButton1"));
   bsSkinButton1->setFixedSize(24, jrzgwd->sizeHint().height());
@@ -182,10 +172,10 @@ void Tfrm_ConcreteHeat::BuildBlendTempPage() {
   SetHint(AdvStringGrid1, QStringLiteral("点击单元格，输入数值\n"
                                          "取值限定区间分别为材料用量[0，5000]，材料温度[-50，100]"));
   binding_.Grid(AdvStringGrid1, &Form::AdvStringGrid1);
-  TKxEdit* cldrb = Edit("kxedtCldrb", page);
-  TKxEdit* sdrjr = Edit("kxedtSdrjr", page);
-  TKxEdit* szhsl = Edit("kxedtSzhsl", page);
-  TKxEdit* hsl = Edit("kxedtHsl", page);
+  TKxEdit* cldrb = MakeEdit("kxedtCldrb", page);
+  TKxEdit* sdrjr = MakeEdit("kxedtSdrjr", page);
+  TKxEdit* szhsl = MakeEdit("kxedtSzhsl", page);
+  TKxEdit* hsl = MakeEdit("kxedtHsl", page);
   grid->addWidget(AdvStringGrid1, 0, 0, 1, 5, Qt::AlignLeft);
   AddRow(grid, 1, 0, QStringLiteral("材料的比热c$1$（kJ/(kg×℃)）："), cldrb);
   AddRow(grid, 2, 0, QStringLiteral("冰的溶解热c$2$（kJ/kg）："), sdrjr);
@@ -211,8 +201,8 @@ void Tfrm_ConcreteHeat::BuildBlendTempPage() {
 void Tfrm_ConcreteHeat::BuildOfftrackTempPage() {
   QWidget* page = tsOfftrackTemp;
   QGridLayout* grid = PageGrid(page);
-  TKxEdit* bhwwd = Edit("kxedtBhwwd", page);
-  TKxEdit* bhjpnwd = Edit("kxedtBhjpnwd", page);
+  TKxEdit* bhwwd = MakeEdit("kxedtBhwwd", page);
+  TKxEdit* bhjpnwd = MakeEdit("kxedtBhjpnwd", page);
   AddRow(grid, 0, 0, QStringLiteral("混凝土拌和物温度T$0$（℃）："), bhwwd);
   AddRow(grid, 0, 3, QStringLiteral("搅拌机棚内温度T$i$（℃）："), bhjpnwd);
   grid->addLayout(

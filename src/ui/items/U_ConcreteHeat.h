@@ -16,6 +16,7 @@ struct ConcreteHeatKind {
   using Item = TConcreteHeat;
   static constexpr ItemKind kKind = ItemKind::ConcreteHeat;
   static constexpr int kTabs = calc::concreteheat::kTabCount;
+  static constexpr const auto& kEdits = calc::concreteheat::kEdits;
   static Form Load(const Item& item) { return calc::concreteheat::Load(item); }
   static void Reload(const Item& item, Form& form);
   static void Store(const Form& form, Item& item) { calc::concreteheat::Store(form, item); }
@@ -59,7 +60,6 @@ class Tfrm_ConcreteHeat : public FormDialog<ConcreteHeatKind> {
   void BuildTongTempPage();
   void BuildBlendTempPage();
   void BuildOfftrackTempPage();
-  TKxEdit* Edit(const char* name, QWidget* parent);
 };
 
 }  // namespace wcthrm::ui

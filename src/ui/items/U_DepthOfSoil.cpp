@@ -88,12 +88,6 @@ void Tfrm_DepthOfSoil::NDlt2Click() {
   Apply([](Form& form) { ds::DeleteLayerRow(form); });
 }
 
-TKxEdit* Tfrm_DepthOfSoil::Edit(const char* name, QWidget* parent) {
-  TKxEdit* edit = MakeEdit(ds::Edit(name), parent);
-  edit->setFixedWidth(90);
-  return edit;
-}
-
 void Tfrm_DepthOfSoil::Radio(QRadioButton* button, bool Form::*field,
                              void (Tfrm_DepthOfSoil::*click)()) {
   binding_.Checked(button, field);

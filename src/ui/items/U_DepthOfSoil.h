@@ -22,6 +22,7 @@ struct DepthOfSoilKind {
   using Item = TDepthOfSoil;
   static constexpr ItemKind kKind = ItemKind::DepthOfSoil;
   static constexpr int kTabs = calc::depthofsoil::kTabCount;
+  static constexpr const auto& kEdits = calc::depthofsoil::kEdits;
   static Form Load(const Item& item) { return calc::depthofsoil::Load(item); }
   static void Reload(const Item& item, Form& form) {
     calc::depthofsoil::LoadFromItem(item, form);
@@ -91,7 +92,6 @@ class Tfrm_DepthOfSoil : public FormDialog<DepthOfSoilKind> {
   void BuildFxbwtrPage();
   void BuildFgbwtrPage();
 
-  TKxEdit* Edit(const char* name, QWidget* parent);
   // The "冻结指数P：" row of tab: label, box, "自动累加", P field, laid out in a row.
   QLayout* AutoCalRow(int tab, QWidget* parent);
   KxGrid* DayTable(int tab, QWidget* parent);

@@ -58,7 +58,7 @@ void Tfrm_DepthOfSoil::BuildNoHeatSoilPage() {
   g1->setContentsMargins(8, 6, 8, 6);
   g1->addWidget(DayTable(0, GroupBox1), 0, 0, 4, 1);
   g1->addLayout(AutoCalRow(0, GroupBox1), 0, 2, 1, 2);
-  TKxEdit* djxs = Edit("kxedtDjxs", GroupBox1);
+  TKxEdit* djxs = MakeEdit("kxedtDjxs", GroupBox1);
   SetHint(djxs, QStringLiteral("提示：\n  对粘土、粉质粘土取2.5，对粉砂、细砂取3.0"));
   g1->addWidget(Label(QStringLiteral("冻结系数A："), GroupBox1), 1, 2);
   g1->addWidget(djxs, 1, 3, Qt::AlignLeft);
@@ -73,7 +73,7 @@ void Tfrm_DepthOfSoil::BuildNoHeatSoilPage() {
   auto* g2 = new QGridLayout(GroupBox2);
   g2->setContentsMargins(8, 6, 8, 6);
   g2->addWidget(Label(QStringLiteral("低于0℃的月平均气温累计值∑Tm（℃）："), GroupBox2), 0, 0);
-  g2->addWidget(Edit("kxedtSumTemp", GroupBox2), 0, 1);
+  g2->addWidget(MakeEdit("kxedtSumTemp", GroupBox2), 0, 1);
   g2->addWidget(Label(QStringLiteral("计算公式："), GroupBox2), 0, 3);
   g2->addWidget(FormulaPicture(QStringLiteral("H = 100(0.28√(ΣT$m$ + 7) − 0.5)"), GroupBox2,
                                "Image2"),
@@ -100,7 +100,7 @@ void Tfrm_DepthOfSoil::BuildSdbwtrPage() {
   GroupBox3 = GroupBox("GroupBox3", page);
   auto* g3 = new QGridLayout(GroupBox3);
   g3->addWidget(Label(QStringLiteral("冻结系数A："), GroupBox3), 0, 0);
-  g3->addWidget(Edit("kxedtDjxs2", GroupBox3), 0, 1);
+  g3->addWidget(MakeEdit("kxedtDjxs2", GroupBox3), 0, 1);
   g3->addWidget(HintButton("bsSkinButton1", 1, GroupBox3), 0, 2);
   g3->addWidget(FormulaPicture(QStringLiteral("H = A(√P + 0.018P) ; P = ΣTt"), GroupBox3, "Image3"),
                 1, 0, 1, 4, Qt::AlignLeft);
@@ -111,7 +111,7 @@ void Tfrm_DepthOfSoil::BuildSdbwtrPage() {
   GroupBox4 = GroupBox("GroupBox4", page);
   auto* g4 = new QGridLayout(GroupBox4);
   g4->addWidget(Label(QStringLiteral("防冻计算系数α："), GroupBox4), 0, 0);
-  g4->addWidget(Edit("kxedtFdjsxs", GroupBox4), 0, 1);
+  g4->addWidget(MakeEdit("kxedtFdjsxs", GroupBox4), 0, 1);
   g4->addWidget(HintButton("bsSkinButton2", 2, GroupBox4), 0, 2);
   g4->addWidget(FormulaPicture(QStringLiteral("H = α(0.004P − P#2#×10#-6#), P = ΣtT"), GroupBox4,
                                "Image4"),
@@ -137,13 +137,13 @@ void Tfrm_DepthOfSoil::BuildFxbwtrPage() {
   grid->addWidget(DayTable(2, page), 1, 0, 4, 1, Qt::AlignTop);
 
   grid->addWidget(Label(QStringLiteral("雪的平均热导系数λ："), page), 1, 2);
-  grid->addWidget(Edit("kxedtXdpjrdxs", page), 1, 3);
+  grid->addWidget(MakeEdit("kxedtXdpjrdxs", page), 1, 3);
   lblXdpjfgxs = Label(QStringLiteral("雪的平均覆盖厚度\nh$SH$  (cm)："), page);
-  kxedtXdpjfgxs = Edit("kxedtXdpjfgxs", page);
+  kxedtXdpjfgxs = MakeEdit("kxedtXdpjfgxs", page);
   grid->addWidget(lblXdpjfgxs, 2, 2);
   grid->addWidget(kxedtXdpjfgxs, 2, 3);
   grid->addWidget(Label(QStringLiteral("各种材料对土壤冻结\n影响系数β："), page), 3, 2);
-  grid->addWidget(Edit("kxedtYxxs", page), 3, 3);
+  grid->addWidget(MakeEdit("kxedtYxxs", page), 3, 3);
   grid->addWidget(HintButton("bsSkinButton3", 3, page), 3, 4);
   grid->addWidget(
       FormulaPicture(QStringLiteral("H = 60(0.004P − P#2#×10#-6#)/β − λh$SH$, P = ΣtT"), page,

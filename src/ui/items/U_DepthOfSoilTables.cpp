@@ -91,7 +91,7 @@ QLayout* Tfrm_DepthOfSoil::AutoCalRow(int tab, QWidget* parent) {
   connect(box, &QCheckBox::clicked, this, Guarded([this, tab] { cbAutoCalClick(tab); }));
   auto* label = new QLabel(QStringLiteral("自动累加"), parent);
   label->setObjectName(QString::fromLatin1(kLabels[tab]));
-  TKxEdit* p = Edit(ds::kPFields[tab], parent);
+  TKxEdit* p = MakeEdit(ds::kPFields[tab], parent);
   row->addWidget(new QLabel(QStringLiteral("冻结指数P："), parent));
   row->addWidget(box);
   row->addWidget(label);

@@ -30,26 +30,16 @@ Tfrm_TongTransitIrrigate::Tfrm_TongTransitIrrigate(QWidget* parent) : FormDialog
   resize(680, 560);
 }
 
-TKxEdit* Tfrm_TongTransitIrrigate::Edit(const char* name, QWidget* parent) {
-  for (const auto& e : tt::kEdits)
-    if (std::string_view(e.control) == name) {
-      TKxEdit* edit = MakeEdit(e, parent);
-      edit->setFixedWidth(90);
-      return edit;
-    }
-  throw Error(std::string("no edit ") + name);
-}
-
 void Tfrm_TongTransitIrrigate::BuildTransportPage() {
   QWidget* page = tsMaterialHeat;
   auto* grid = new QGridLayout(page);
   grid->setContentsMargins(12, 10, 12, 6);
   grid->setHorizontalSpacing(8);
-  TKxEdit* cjwd = Edit("kxedtCjwd", page);
-  TKxEdit* ysdjzdsj = Edit("kxedtYsdjzdsj", page);
-  TKxEdit* hjwd = Edit("kxedtHjwd", page);
-  TKxEdit* wdssxs = Edit("kxedtWdssxs", page);
-  TKxEdit* yzcs = Edit("kxedtYzcs", page);
+  TKxEdit* cjwd = MakeEdit("kxedtCjwd", page);
+  TKxEdit* ysdjzdsj = MakeEdit("kxedtYsdjzdsj", page);
+  TKxEdit* hjwd = MakeEdit("kxedtHjwd", page);
+  TKxEdit* wdssxs = MakeEdit("kxedtWdssxs", page);
+  TKxEdit* yzcs = MakeEdit("kxedtYzcs", page);
   SetHint(wdssxs, QStringLiteral("提示：\n   用混凝土搅拌车运输时，α＝0.25；\n"
                                  "   用开敞式大型自卸汽车时，α＝0.20；\n"
                                  "   用开敞式小型自卸汽车时，α＝0.30；\n"
@@ -95,9 +85,9 @@ void Tfrm_TongTransitIrrigate::BuildPlacingPage() {
                                            "  温度输入：未预热时可采用当时的环境温度。\n"
                                            "  温度输入区间：[-50,100] "));
   binding_.Grid(advsgTmpOfFinish, &Form::advsgTmpOfFinish);
-  TKxEdit* wendu = Edit("kxedtWendu", page);
-  TKxEdit* zhiliang = Edit("kxedtZhiliang", page);
-  TKxEdit* hntbrr = Edit("kxedtHntbrr", page);
+  TKxEdit* wendu = MakeEdit("kxedtWendu", page);
+  TKxEdit* zhiliang = MakeEdit("kxedtZhiliang", page);
+  TKxEdit* hntbrr = MakeEdit("kxedtHntbrr", page);
   SetHint(hntbrr, QStringLiteral("提示，一般取0.84～1.05"));
   grid->addWidget(advsgTmpOfFinish, 0, 0, 1, 5);
   grid->addWidget(MarkupLabel(QStringLiteral("砼拌和物运输到浇筑\n时温度T$2$（℃）："), page), 1, 0);

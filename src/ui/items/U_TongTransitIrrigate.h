@@ -12,6 +12,7 @@ struct TongTransitIrrigateKind {
   using Item = TTongTransitIrrigate;
   static constexpr ItemKind kKind = ItemKind::TongTransitIrrigate;
   static constexpr int kTabs = calc::tongtransitirrigate::kTabCount;
+  static constexpr const auto& kEdits = calc::tongtransitirrigate::kEdits;
   static Form Load(const Item& item) { return calc::tongtransitirrigate::Load(item); }
   static void Reload(const Item& item, Form& form);
   static void Store(const Form& form, Item& item) { calc::tongtransitirrigate::Store(form, item); }
@@ -40,7 +41,6 @@ class Tfrm_TongTransitIrrigate : public FormDialog<TongTransitIrrigateKind> {
  private:
   void BuildTransportPage();
   void BuildPlacingPage();
-  TKxEdit* Edit(const char* name, QWidget* parent);
 };
 
 }  // namespace wcthrm::ui
