@@ -142,6 +142,17 @@ class FormDialog : public TfrmKxEditForm {
     return edit;
   }
 
+  // A table bound to its field, shaped as the dialogs' tables are (KxGrid::Shape), with rows
+  // rows until the form fills it.
+  KxGrid* MakeGrid(const char* name, calc::Table Form::*field, const std::vector<int>& widths,
+                   int rows, int visibleRows, bool growing, QWidget* parent) {
+    auto* grid = new KxGrid(name, parent);
+    grid->setRowCount(rows);
+    grid->Shape(widths, visibleRows, growing);
+    binding_.Grid(grid, field);
+    return grid;
+  }
+
   FormBinding<Form> binding_;
 
  private:

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QStyle>
 #include <QTimer>
 
 #include "ui/Guarded.h"
@@ -77,6 +78,17 @@ void KxGrid::SetRangeSelect(bool allowed) {
 
 void KxGrid::SetColumnWidths(const std::vector<int>& widths) {
   for (size_t c = 0; c < widths.size(); ++c) setColumnWidth(static_cast<int>(c), widths[c]);
+}
+
+void KxGrid::Shape(const std::vector<int>& widths, int visibleRows, bool growing) {
+  setColumnCount(static_cast<int>(widths.size()));
+  SetColumnWidths(widths);
+  // The small face lets the long headers fit their columns.
+  setFont(QFont(QStringLiteral("Tahoma"), 8));
+  int width = 4;
+  for (int w : widths) width += w;
+  if (growing) width += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  setFixedSize(width, 22 * visibleRows + 4);
 }
 
 void KxGrid::SetColumnEditor(int col, CellEditor editor) { editors_[col] = std::move(editor); }

@@ -50,6 +50,9 @@ class KxGrid : public QTableWidget {
   void SelectOnly(int col, int row);
 
   void SetColumnWidths(const std::vector<int>& widths);
+  // The dialogs' table look: columns of widths, the small table face, and a fixed size that
+  // shows visibleRows rows (with room for a scroll bar when rows may be added).
+  void Shape(const std::vector<int>& widths, int visibleRows, bool growing);
   void SetRangeSelect(bool allowed);
   void SetColumnEditor(int col, CellEditor editor);
   const CellEditor* ColumnEditor(int col) const;

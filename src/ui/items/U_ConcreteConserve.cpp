@@ -43,16 +43,8 @@ Tfrm_ConcreteConserve::Tfrm_ConcreteConserve(QWidget* parent) : FormDialog(paren
 
 KxGrid* Tfrm_ConcreteConserve::Grid(const char* name, calc::Table Form::*field,
                                     const std::vector<int>& widths, QWidget* parent) {
-  auto* grid = new KxGrid(name, parent);
-  grid->setColumnCount(static_cast<int>(widths.size()));
-  grid->setRowCount(3);
-  grid->SetColumnWidths(widths);
+  KxGrid* grid = MakeGrid(name, field, widths, 3, 8, true, parent);
   grid->SetRangeSelect(true);
-  int width = 4;
-  for (int w : widths) width += w;
-  grid->setFixedWidth(width + grid->verticalScrollBar()->sizeHint().width());
-  grid->setFont(QFont(QStringLiteral("Tahoma"), 8));
-  binding_.Grid(grid, field);
   PopupMenu1->AttachTo(grid);
   return grid;
 }

@@ -163,15 +163,11 @@ void Tfrm_ConcreteHeat::BuildBlendTempPage() {
   QWidget* page = tsBlendTemp;
   QGridLayout* grid = PageGrid(page);
   grid->setVerticalSpacing(4);
-  AdvStringGrid1 = new KxGrid(ch::kGridName, page);
-  AdvStringGrid1->setColumnCount(ch::kGridCols);
-  AdvStringGrid1->setRowCount(ch::kGridRows);
-  AdvStringGrid1->SetColumnWidths({120, 90, 90, 90, 90});
+  AdvStringGrid1 = MakeGrid(ch::kGridName, &Form::AdvStringGrid1, {120, 90, 90, 90, 90},
+                            ch::kGridRows, ch::kGridRows, false, page);
   AdvStringGrid1->SetRangeSelect(true);
-  AdvStringGrid1->setFixedSize(120 + 4 * 90 + 4, 22 * ch::kGridRows + 4);
   SetHint(AdvStringGrid1, QStringLiteral("点击单元格，输入数值\n"
                                          "取值限定区间分别为材料用量[0，5000]，材料温度[-50，100]"));
-  binding_.Grid(AdvStringGrid1, &Form::AdvStringGrid1);
   TKxEdit* cldrb = MakeEdit("kxedtCldrb", page);
   TKxEdit* sdrjr = MakeEdit("kxedtSdrjr", page);
   TKxEdit* szhsl = MakeEdit("kxedtSzhsl", page);

@@ -17,16 +17,6 @@ namespace {
 constexpr QSize kEditorSize{148, 21};
 const std::vector<int> kColumnWidths = {40, 150, 150};
 
-void SizeTable(KxGrid* grid, int rows) {
-  grid->setColumnCount(3);
-  grid->setRowCount(3);
-  grid->SetColumnWidths(kColumnWidths);
-  // The small table face, so the layer table's long headers fit their 150 pixels.
-  grid->setFont(QFont(QStringLiteral("Tahoma"), 8));
-  grid->setFixedSize(40 + 150 + 150 + 4 + grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent),
-                     22 * rows + 4);
-}
-
 QComboBox* NumType(QWidget* editor) { return editor->findChild<QComboBox*>("cbNumType"); }
 TKxEdit* Thickness(QWidget* editor) { return editor->findChild<TKxEdit*>("kxedtDays"); }
 
@@ -53,17 +43,17 @@ void ShowThickness(QWidget* editor, const ds::ThicknessEditor& shown) {
 }  // namespace
 
 KxGrid* Tfrm_DepthOfSoil::DayTable(int tab, QWidget* parent) {
-  auto* grid = new KxGrid(ds::kDayTables[tab], parent);
-  SizeTable(grid, 5);
+  KxGrid* grid = MakeGrid(ds::kDayTables[tab],
+                          tab == 0   ? &Form::advsgNoHeatSoil
+                          : tab == 1 ? &Form::advsgSdbwtr
+                          : tab == 2 ? &Form::advsgFxbwtr
+                                     : &Form::advsgFgbwtr,
+                          kColumnWidths, 3, 5, true, parent);
   grid->SetRangeSelect(true);
   grid->SetColumnEditor(1, NumericCellEditor("kxedtDays1", ds::Edit("kxedtDays1").settings,
                                              kEditorSize));
   grid->SetColumnEditor(2, NumericCellEditor("kxedtPjrfqw1", ds::Edit("kxedtPjrfqw1").settings,
                                              kEditorSize));
-  binding_.Grid(grid, tab == 0   ? &Form::advsgNoHeatSoil
-                      : tab == 1 ? &Form::advsgSdbwtr
-                      : tab == 2 ? &Form::advsgFxbwtr
-                                 : &Form::advsgFgbwtr);
   // Selecting a cell or leaving the table takes the sum, which repairs the cells.
   const auto touched = [this, tab] {
     Apply([tab](Form& form) { ds::DayTableTouched(form, tab); });
@@ -105,10 +95,8 @@ QLayout* Tfrm_DepthOfSoil::AutoCalRow(int tab, QWidget* parent) {
 }
 
 void Tfrm_DepthOfSoil::BuildLayerTable(QWidget* parent) {
-  advsgFgbwtr2 = new KxGrid(ds::kLayerTable, parent);
-  SizeTable(advsgFgbwtr2, 5);
+  advsgFgbwtr2 = MakeGrid(ds::kLayerTable, &Form::advsgFgbwtr2, kColumnWidths, 3, 5, true, parent);
   advsgFgbwtr2->SetRangeSelect(false);
-  binding_.Grid(advsgFgbwtr2, &Form::advsgFgbwtr2);
   PopupMenu2->AttachTo(advsgFgbwtr2);
 
   // Thickness: the unknown/known choice, and for a known layer its thickness.

@@ -74,17 +74,12 @@ void Tfrm_TongTransitIrrigate::BuildPlacingPage() {
   QWidget* page = tsTongTemp;
   auto* grid = new QGridLayout(page);
   grid->setContentsMargins(12, 8, 12, 6);
-  advsgTmpOfFinish = new KxGrid(tt::kTable, page);
-  advsgTmpOfFinish->setColumnCount(tt::kTableCols);
-  advsgTmpOfFinish->setRowCount(tt::kTableRows);
-  advsgTmpOfFinish->SetColumnWidths({160, 150, 150});
-  advsgTmpOfFinish->setFixedSize(160 + 150 + 150 + 4, 22 * tt::kTableRows + 4);
-  advsgTmpOfFinish->setFont(QFont(QStringLiteral("Tahoma"), 8));
+  advsgTmpOfFinish = MakeGrid(tt::kTable, &Form::advsgTmpOfFinish, {160, 150, 150},
+                              tt::kTableRows, tt::kTableRows, false, page);
   SetHint(advsgTmpOfFinish, QStringLiteral("提示：\n  比热容输入区间：(0,10]\n"
                                            "  每1m3砼相接触物质量输入区间：(0,5000]\n"
                                            "  温度输入：未预热时可采用当时的环境温度。\n"
                                            "  温度输入区间：[-50,100] "));
-  binding_.Grid(advsgTmpOfFinish, &Form::advsgTmpOfFinish);
   TKxEdit* wendu = MakeEdit("kxedtWendu", page);
   TKxEdit* zhiliang = MakeEdit("kxedtZhiliang", page);
   TKxEdit* hntbrr = MakeEdit("kxedtHntbrr", page);
