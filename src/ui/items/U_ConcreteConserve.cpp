@@ -5,8 +5,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QScrollBar>
-#include <string_view>
 
 #include "ui/KxGrid.h"
 #include "ui/Markup.h"
