@@ -66,6 +66,17 @@ inline const EditDescription<Form> kEdits[] = {
 };
 // clang-format on
 
+// The cells' editors KxEdtLink1 to 3: decimal with two places, both ends included, no bounds.
+inline constexpr EditSettings kCellSettings{
+    .lower = {0, true}, .upper = {0, true}, .integer = false, .negative = false,
+    .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8,
+    .boundsOnEdit = false, .realMessage = false};
+inline constexpr CellEditDescription kCellEdits[] = {
+    {"advsgTemp", 1, "KxEdtLink1", kCellSettings, 349, 21},
+    {"advsgTemp2", 1, "KxEdtLink2", kCellSettings, 179, 21},
+    {"advsgTemp2", 2, "KxEdtLink3", kCellSettings, 179, 21},
+};
+
 // The dialog once it is shown: tab 0, the item's values, both tables sized and numbered.
 Form Load(const TConcreteConserve& item);
 // The item's values onto the controls as they stand ("调取默认值"): the active tab, the headers

@@ -87,6 +87,16 @@ struct Form {
 // IncludeLowerLimitValue is off. The checks take their rows by object name, in the
 // calculation's order and under its conditions (a P field only while its box is clear, only the
 // chosen formula's inputs); the in-cell editors are never checked, their cells are.
+// The day tables' cell editors: whole days, and temperatures with two decimals; unbounded.
+inline constexpr EditSettings kDayCellSettings{
+    .lower = {0, true}, .upper = {0, true}, .integer = true, .negative = false,
+    .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8,
+    .boundsOnEdit = false, .realMessage = false};
+inline constexpr EditSettings kTemperatureCellSettings{
+    .lower = {0, true}, .upper = {0, true}, .integer = false, .negative = false,
+    .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8,
+    .boundsOnEdit = false, .realMessage = false};
+
 // clang-format off
 inline const EditDescription<Form> kEdits[] = {
     {"kxedtDjxs", &Form::kxedtDjxs, 0,
@@ -113,14 +123,8 @@ inline const EditDescription<Form> kEdits[] = {
      {.lower = {10, true}, .upper = {40, true}, .integer = false, .negative = false,
       .decimals = 3, .formatted = false, .upperApplies = true, .maxLength = 8,
       .boundsOnEdit = false, .realMessage = false}},
-    {"kxedtDays1", &Form::kxedtDays1, 1,
-     {.lower = {0, true}, .upper = {0, true}, .integer = true, .negative = false,
-      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8,
-      .boundsOnEdit = false, .realMessage = false}},
-    {"kxedtPjrfqw1", &Form::kxedtPjrfqw1, 1,
-     {.lower = {0, true}, .upper = {0, true}, .integer = false, .negative = false,
-      .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8,
-      .boundsOnEdit = false, .realMessage = false}},
+    {"kxedtDays1", &Form::kxedtDays1, 1, kDayCellSettings},
+    {"kxedtPjrfqw1", &Form::kxedtPjrfqw1, 1, kTemperatureCellSettings},
     {"kxedtDjzs3", &Form::kxedtDjzs3, 2,
      {.lower = {0, true}, .upper = {100000, true}, .integer = false, .negative = false,
       .decimals = 3, .formatted = false, .upperApplies = true, .maxLength = 8,
@@ -151,6 +155,19 @@ inline const EditDescription<Form> kEdits[] = {
       .boundsOnEdit = false, .realMessage = false}},
 };
 // clang-format on
+
+// The plain numeric editors of the day tables' cells (the layer table's editors are the
+// composite thickness and β editors, made of the kxedtDays and kxedtPjrfqw rows).
+inline constexpr CellEditDescription kCellEdits[] = {
+    {"advsgNoHeatSoil", 1, "kxedtDays1", kDayCellSettings, 148, 21},
+    {"advsgNoHeatSoil", 2, "kxedtPjrfqw1", kTemperatureCellSettings, 148, 21},
+    {"advsgSdbwtr", 1, "kxedtDays1", kDayCellSettings, 148, 21},
+    {"advsgSdbwtr", 2, "kxedtPjrfqw1", kTemperatureCellSettings, 148, 21},
+    {"advsgFxbwtr", 1, "kxedtDays1", kDayCellSettings, 148, 21},
+    {"advsgFxbwtr", 2, "kxedtPjrfqw1", kTemperatureCellSettings, 148, 21},
+    {"advsgFgbwtr", 1, "kxedtDays1", kDayCellSettings, 148, 21},
+    {"advsgFgbwtr", 2, "kxedtPjrfqw1", kTemperatureCellSettings, 148, 21},
+};
 
 // The row of kEdits named control; std::out_of_range for a name that has none.
 const EditDescription<Form>& Edit(std::string_view control);

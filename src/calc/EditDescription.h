@@ -29,6 +29,17 @@ struct EditSettings {
   bool realMessage = false;
 };
 
+// The numeric editor of a table column, which the dialog opens in the column's cells: the
+// editor only takes and normalises what is typed; the form's checks test the cells.
+struct CellEditDescription {
+  const char* table;   // the table's object name
+  int col;             // its column
+  const char* editor;  // the editor's object name
+  EditSettings settings;
+  int width;  // the editor's fixed size in pixels
+  int height;
+};
+
 // The message of a value outside the settings' range, with the bounds written as the edit
 // writes them: "请输入 0 (不包含) 到 10 (包含) 之间的实数！".
 std::string RangeMessage(const EditSettings& settings);

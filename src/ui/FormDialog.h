@@ -5,6 +5,8 @@
 // Kind names the form's functions:
 //   using Form; using Item; static constexpr ItemKind kKind; static constexpr int kTabs;
 //   static constexpr const auto& kEdits;          the form's numeric edits
+//   static constexpr const auto& kCellEdits;      its tables' numeric cell editors (or an
+//                                                 empty span)
 //   static Form Load(const Item&);                 the dialog as it is once shown
 //   static void Reload(const Item&, Form&);       LoadFromItem on the controls as they stand
 //   static void Store(const Form&, Item&);        SaveToItem
@@ -151,6 +153,13 @@ class FormDialog : public TfrmKxEditForm {
     grid->Shape(widths, visibleRows, growing);
     binding_.Grid(grid, field);
     return grid;
+  }
+
+  // The numeric cell editors the form describes for grid's columns.
+  void AttachCellEditors(KxGrid* grid) {
+    for (const calc::CellEditDescription& e : Kind::kCellEdits)
+      if (grid->objectName() == QLatin1String(e.table))
+        grid->SetColumnEditor(e.col, NumericCellEditor(e.editor, e.settings, {e.width, e.height}));
   }
 
   FormBinding<Form> binding_;

@@ -14,17 +14,6 @@ namespace wcthrm::ui {
 
 namespace cc = calc::concreteconserve;
 
-namespace {
-
-// The in-cell numeric edits: decimal with two places, both ends included, no bounds; the
-// checks of "计算" test the ranges.
-constexpr calc::EditSettings kCellSettings{
-    .lower = {0, true}, .upper = {0, true}, .integer = false, .negative = false,
-    .decimals = 2, .formatted = false, .upperApplies = true, .maxLength = 8,
-    .boundsOnEdit = false, .realMessage = false};
-
-}  // namespace
-
 Tfrm_ConcreteConserve::Tfrm_ConcreteConserve(QWidget* parent) : FormDialog(parent) {
   tsAverageTemp = RzPageControl1->AddSheet("tsAverageTemp", QStringLiteral("混凝土平均温度计算"));
   tsTimeTemp = RzPageControl1->AddSheet("tsTimeTemp", QStringLiteral("混凝土当量时间和温度计算"));
@@ -58,7 +47,7 @@ void Tfrm_ConcreteConserve::BuildAverageTempPage() {
   // Raised after the edit's own exit check, so only a text it let pass sizes the table.
   connect(times, &TKxEdit::OnExit, this, Guarded([this] { Apply(&cc::KxedtTimesExit); }));
   advsgTemp = Grid("advsgTemp", &Form::advsgTemp, {100, 350}, page);
-  advsgTemp->SetColumnEditor(1, NumericCellEditor("KxEdtLink1", kCellSettings, {349, 21}));
+  AttachCellEditors(advsgTemp);
 
   grid->addWidget(MarkupLabel(QStringLiteral("混凝土成型完成时温度T$3$（℃）："), page), 0, 0);
   grid->addWidget(temp, 0, 1);
@@ -109,8 +98,7 @@ void Tfrm_ConcreteConserve::BuildTimeTempPage() {
   dlsjLabel_ = MarkupLabel(QStringLiteral("当量时间t$do$（h或d）："), page);
   dlwdLabel_ = MarkupLabel(QStringLiteral("当量温度T$do$（℃）："), page);
   advsgTemp2 = Grid("advsgTemp2", &Form::advsgTemp2, {100, 180, 180}, page);
-  advsgTemp2->SetColumnEditor(1, NumericCellEditor("KxEdtLink2", kCellSettings, {179, 21}));
-  advsgTemp2->SetColumnEditor(2, NumericCellEditor("KxEdtLink3", kCellSettings, {179, 21}));
+  AttachCellEditors(advsgTemp2);
 
   grid->addWidget(RadioGroup1, 0, 0, 1, 2);
   // Both pairs share one place; only the one the choice asks for is shown.

@@ -19,6 +19,7 @@ struct ConcreteConserveKind {
   static constexpr ItemKind kKind = ItemKind::ConcreteConserve;
   static constexpr int kTabs = calc::concreteconserve::kTabCount;
   static constexpr const auto& kEdits = calc::concreteconserve::kEdits;
+  static constexpr const auto& kCellEdits = calc::concreteconserve::kCellEdits;
   static Form Load(const Item& item) { return calc::concreteconserve::Load(item); }
   static void Reload(const Item& item, Form& form) {
     calc::concreteconserve::LoadFromItem(item, form);

@@ -3,6 +3,8 @@
 // constituents (tab 2) and the mixer outlet temperature (tab 3), a view over the heating form.
 #pragma once
 
+#include <span>
+
 #include "calc/ConcreteHeatForm.h"
 #include "ui/FormDialog.h"
 
@@ -17,6 +19,7 @@ struct ConcreteHeatKind {
   static constexpr ItemKind kKind = ItemKind::ConcreteHeat;
   static constexpr int kTabs = calc::concreteheat::kTabCount;
   static constexpr const auto& kEdits = calc::concreteheat::kEdits;
+  static constexpr std::span<const calc::CellEditDescription> kCellEdits{};
   static Form Load(const Item& item) { return calc::concreteheat::Load(item); }
   static void Reload(const Item& item, Form& form);
   static void Store(const Form& form, Item& item) { calc::concreteheat::Store(form, item); }

@@ -23,6 +23,7 @@ struct DepthOfSoilKind {
   static constexpr ItemKind kKind = ItemKind::DepthOfSoil;
   static constexpr int kTabs = calc::depthofsoil::kTabCount;
   static constexpr const auto& kEdits = calc::depthofsoil::kEdits;
+  static constexpr const auto& kCellEdits = calc::depthofsoil::kCellEdits;
   static Form Load(const Item& item) { return calc::depthofsoil::Load(item); }
   static void Reload(const Item& item, Form& form) {
     calc::depthofsoil::LoadFromItem(item, form);

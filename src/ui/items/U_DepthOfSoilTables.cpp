@@ -50,10 +50,7 @@ KxGrid* Tfrm_DepthOfSoil::DayTable(int tab, QWidget* parent) {
                                      : &Form::advsgFgbwtr,
                           kColumnWidths, 3, 5, true, parent);
   grid->SetRangeSelect(true);
-  grid->SetColumnEditor(1, NumericCellEditor("kxedtDays1", ds::Edit("kxedtDays1").settings,
-                                             kEditorSize));
-  grid->SetColumnEditor(2, NumericCellEditor("kxedtPjrfqw1", ds::Edit("kxedtPjrfqw1").settings,
-                                             kEditorSize));
+  AttachCellEditors(grid);
   // Selecting a cell or leaving the table takes the sum, which repairs the cells.
   const auto touched = [this, tab] {
     Apply([tab](Form& form) { ds::DayTableTouched(form, tab); });

@@ -2,6 +2,8 @@
 // after placing against formwork and steel (tab 1), a view over the transport form state.
 #pragma once
 
+#include <span>
+
 #include "calc/TongTransitIrrigateForm.h"
 #include "ui/FormDialog.h"
 
@@ -13,6 +15,7 @@ struct TongTransitIrrigateKind {
   static constexpr ItemKind kKind = ItemKind::TongTransitIrrigate;
   static constexpr int kTabs = calc::tongtransitirrigate::kTabCount;
   static constexpr const auto& kEdits = calc::tongtransitirrigate::kEdits;
+  static constexpr std::span<const calc::CellEditDescription> kCellEdits{};
   static Form Load(const Item& item) { return calc::tongtransitirrigate::Load(item); }
   static void Reload(const Item& item, Form& form);
   static void Store(const Form& form, Item& item) { calc::tongtransitirrigate::Store(form, item); }
