@@ -6,13 +6,11 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTabBar>
 #include <QTimer>
 #include <QtTest>
 
 #include "DialogTestSupport.h"
 #include "calc/ConcreteHeatForm.h"
-#include "model/Defaults.h"
 #include "support/Gbk.h"
 #include "ui/items/U_ConcreteHeat.h"
 
@@ -24,62 +22,19 @@ namespace {
 
 constexpr int kMixTab = 2;
 
-// The worked examples of the four tabs.
-void FillExample(TConcreteHeat& item) {
-  item.Clbr = 4.2;
-  item.Clmi = 1000;
-  item.Yll = 1;
-  item.Jrqclwd = -5;
-  item.Bjyxs = 1.2;
-  item.Jrhclwd = 20;
-  item.Sjlyxs = 0.8;
-  item.Jrfs = ToGbk("蓄热法");
-  item.Snbh = ToGbk("≥525");
-  item.Wjqw = -10;
-  item.Jrzgwd = 35;
-  item.mw = "150";
-  item.mce = "300";
-  item.msa = "600";
-  item.mg = "1300";
-  item.Tw = "80";
-  item.Tce = "5";
-  item.Tsa = "-5";
-  item.Tg = "-5";
-  item.Cldrb = 2.1;
-  item.Sdrjr = 335;
-  item.Szhsl = 3;
-  item.Hsl = 1;
-  item.Bhwwd = 20;
-  item.Bhjpnwd = -10;
-}
-
-class Fixture {
+// The shown dialog, with the mix table's cells typed through their in-place editor.
+class Fixture : public test::DialogFixture<Tfrm_ConcreteHeat, TConcreteHeat> {
  public:
-  explicit Fixture(bool example = true, const char* jrfs = nullptr) {
-    SetDefaultsFolder((folder.path() + u'/').toStdString());  // with its separator
-    if (example) FillExample(item);
-    if (jrfs) item.Jrfs = ToGbk(jrfs);
-    dialog.CurItem = &item;
-    dialog.show();
-    QVERIFY2(QTest::qWaitForWindowExposed(&dialog), "dialog not shown");
-    dialog.activateWindow();
-    QVERIFY2(QTest::qWaitForWindowActive(&dialog), "dialog not active");  // focus needs it
-  }
-  template <class W = QLineEdit>
-  W* Find(const char* name) {
-    return dialog.findChild<W*>(QString::fromLatin1(name));
-  }
-  void ClickTab(int tab) {
-    QTabBar* bar = dialog.RzPageControl1->tabBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
-  }
+  explicit Fixture(bool example = true, const char* jrfs = nullptr)
+      : DialogFixture(
+            [jrfs](TConcreteHeat& item) {
+              if (jrfs) item.Jrfs = ToGbk(jrfs);
+            },
+            example) {}
   // Types text over an edit's text on the edit's own tab.
   void Retype(const char* name, const QString& text) {
-    QLineEdit* e = Find(name);
-    ClickTab(TabOf(e));
-    e->setFocus();
-    e->selectAll();
-    QTest::keyClicks(e, text);
+    ClickTab(TabOf(Find(name)));
+    Type(name, text);
   }
   // Types text over cell (col,row) of the mix table through its in-place editor.
   void TypeCell(int col, int row, const QString& text) {
@@ -100,16 +55,7 @@ class Fixture {
       if (dialog.RzPageControl1->widget(tab)->isAncestorOf(w)) return tab;
     return -1;
   }
-  std::string DefaultsFile() const { return DefaultsFilePath(); }
-
-  QTemporaryDir folder;
-  RecordingMessageService messages;
-  ScopedMessageService scoped{messages};
-  TConcreteHeat item;
-  Tfrm_ConcreteHeat dialog;
 };
-
-QString Utf8(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
@@ -222,7 +168,7 @@ class ConcreteHeatDialogTest : public QObject {
       QCOMPARE(edit->selectedText(), edit->text());
     }
     QVERIFY(f.dialog.rxrePutout->toPlainText().isEmpty());
-    QVERIFY(!QFile::exists(Utf8(f.DefaultsFile())));  // no defaults written
+    QVERIFY(!QFile::exists(f.DefaultsFile()));  // no defaults written
   }
 
   void ExitStoresWhatIsOnScreenAndItemChangedOnlyForTyping() {

@@ -3,12 +3,10 @@
 // line's.
 #include <QApplication>
 #include <QPushButton>
-#include <QTabBar>
 #include <QtTest>
 
 #include "DialogTestSupport.h"
 #include "calc/TongTransitIrrigateForm.h"
-#include "model/Defaults.h"
 #include "ui/items/U_TongTransitIrrigate.h"
 
 using namespace wcthrm;
@@ -17,58 +15,14 @@ namespace tt = wcthrm::calc::tongtransitirrigate;
 
 namespace {
 
-// The worked example: 20 ℃ at the mixer, two transfers, −10 ℃ outside.
-void FillExample(TTongTransitIrrigate& item) {
-  item.Cjwd = 20;
-  item.Wdssxs = 0.25;
-  item.Ysdjzdsj = 1;
-  item.Yzcs = 2;
-  item.Hjwd = -10;
-  item.cf = "0.48";
-  item.cs = "0.48";
-  item.mf = "50";
-  item.ms = "80";
-  item.Tf = "-10";
-  item.Ts = "-10";
-  item.Wendu = 10;
-  item.Zhiliang = 2400;
-  item.Hntbrr = 0.96;
-}
-
-class Fixture {
- public:
-  explicit Fixture(bool example = true) {
-    SetDefaultsFolder((folder.path() + u'/').toStdString());
-    if (example) {
-      FillExample(item);
-    } else {
-      item.LoadDefaultData();  // a new item: no update.ini in the folder
-    }
-    dialog.CurItem = &item;
-    dialog.show();
-    QVERIFY2(QTest::qWaitForWindowExposed(&dialog), "dialog not shown");
-    dialog.activateWindow();
-  }
-  template <class W = QLineEdit>
-  W* Find(const char* name) {
-    return dialog.findChild<W*>(QString::fromLatin1(name));
-  }
-  void ClickTab(int tab) {
-    QTabBar* bar = dialog.RzPageControl1->tabBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
-  }
-  void Retype(const char* edit, const char* text) {
-    QLineEdit* e = Find(edit);
-    e->setFocus();
-    e->selectAll();
-    QTest::keyClicks(e, QString::fromLatin1(text));
-  }
-
-  QTemporaryDir folder;
-  RecordingMessageService messages;
-  ScopedMessageService scoped{messages};
-  TTongTransitIrrigate item;
-  Tfrm_TongTransitIrrigate dialog;
+// The shown dialog over the example, or over a new item: no update.ini in its folder.
+struct Fixture : test::DialogFixture<Tfrm_TongTransitIrrigate, TTongTransitIrrigate> {
+  explicit Fixture(bool example = true)
+      : DialogFixture(
+            [example](TTongTransitIrrigate& item) {
+              if (!example) item.LoadDefaultData();
+            },
+            example) {}
 };
 
 }  // namespace
@@ -117,7 +71,7 @@ class TongTransitIrrigateDialogTest : public QObject {
         << 0 << "BitBtn2" << "1,2" << "abc"
         << QString::fromStdString(tt::Check([] {
              TTongTransitIrrigate i;
-             FillExample(i);
+             test::FillExample(i);
              tt::Form form = tt::Load(i);
              form.advsgTmpOfFinish.At(1, 2) = "abc";
              return form;
@@ -135,7 +89,7 @@ class TongTransitIrrigateDialogTest : public QObject {
       const QStringList at = control.split(u',');
       f.dialog.advsgTmpOfFinish->item(at[1].toInt(), at[0].toInt())->setText(text);
     } else {
-      f.Retype(control.toLatin1().constData(), text.toLatin1().constData());
+      f.Type(control.toLatin1().constData(), text);
     }
     f.dialog.RzPageControl1->setCurrentIndex(activeTab);
     f.dialog.findChild<QPushButton*>(button)->click();
@@ -158,7 +112,7 @@ class TongTransitIrrigateDialogTest : public QObject {
   void ExitStoresWhatIsOnScreenAndItemChangedOnlyForTyping() {
     {
       Fixture f;
-      f.Retype("kxedtCjwd", "25");
+      f.Type("kxedtCjwd", "25");
       f.dialog.advsgTmpOfFinish->item(3, 1)->setText("-5");
       f.dialog.btnExit->click();
       QVERIFY(!f.dialog.isVisible());
@@ -187,7 +141,7 @@ class TongTransitIrrigateDialogTest : public QObject {
 
   void SaveDefaultsWritesTheValuesOnScreen() {
     Fixture f;
-    f.Retype("kxedtHjwd", "-15");
+    f.Type("kxedtHjwd", "-15");
     f.messages.answers.push_back(kAnswerYes);
     f.dialog.BitBtn2->click();
     TTongTransitIrrigate next;
