@@ -106,7 +106,9 @@ void KxGrid::SetCellText(int row, int col, const QString& text) {
     if (fixed) {
       cell->setFlags(Qt::ItemIsEnabled);
       cell->setBackground(palette().button());
-      cell->setTextAlignment(Qt::AlignCenter);
+      // As a plain int: a flags value would register a metatype whose description lives in
+      // this library, which a host that unloads and reloads it would keep pointing at.
+      cell->setData(Qt::TextAlignmentRole, static_cast<int>(Qt::AlignCenter));
     }
     setItem(row, col, cell);
   }
