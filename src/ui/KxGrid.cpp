@@ -188,7 +188,8 @@ void KxGrid::FocusChanged(QWidget* old, QWidget* now) {
   RunGuarded([this] { emit Exit(); });
 }
 
-KxCellDelegate::KxCellDelegate(KxGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+KxCellDelegate::KxCellDelegate(KxGrid* grid)
+    : QStyledItemDelegate(grid), grid_(grid), viewport_(grid->viewport()) {}
 
 QWidget* KxCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                       const QModelIndex& index) const {
@@ -226,7 +227,7 @@ void KxCellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionVie
 
 QWidget* KxCellDelegate::EditorOf(QObject* object) const {
   for (auto* w = qobject_cast<QWidget*>(object); w; w = w->parentWidget())
-    if (w->parentWidget() == grid_->viewport()) return w;
+    if (w->parentWidget() == viewport_) return w;
   return nullptr;
 }
 

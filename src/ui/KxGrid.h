@@ -106,6 +106,8 @@ class KxCellDelegate : public QStyledItemDelegate {
   void DecideLater(QWidget* editor, int delayMs = 0);
 
   KxGrid* grid_;
+  // Compared, never called: editors report their events while the grid is being destroyed.
+  QWidget* viewport_;
 };
 
 }  // namespace wcthrm::ui
