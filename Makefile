@@ -3,7 +3,7 @@
 PRESET ?= default
 FUZZ_SECONDS ?= 30
 
-.PHONY: all bootstrap configure build check test test-asan fuzz-smoke run bench clean
+.PHONY: all bootstrap configure build check test test-asan fuzz-smoke run shots bench clean
 
 all: build
 
@@ -32,6 +32,10 @@ fuzz-smoke: bootstrap
 
 run: build
 	bash scripts/run.sh build/$(PRESET)
+
+# Pictures of every dialog and tab on example items, in shots/ (under a virtual display).
+shots: build
+	xvfb-run -a build/$(PRESET)/tests/ui/ui_shots shots
 
 bench: build
 	build/$(PRESET)/bench/wcthrm_bench
