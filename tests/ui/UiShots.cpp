@@ -14,7 +14,9 @@
 #include "ui/items/U_ConcreteHeat.h"
 #include "ui/items/U_DepthOfSoil.h"
 #include "ui/items/U_TongTransitIrrigate.h"
+#include <QScreen>
 #include <QTabWidget>
+#include <QTimer>
 #include <QPushButton>
 
 using namespace wcthrm::ui;
@@ -70,6 +72,34 @@ bool ShootDialog(const QDir& folder, const char* kind) {
   return ok && quiet.shown.empty();
 }
 
+// A real range message over the transport dialog after "计算" with a mixer temperature below
+// its range: the box the user reads, taken when it is up and then answered.
+bool ShootMessage(const QDir& folder) {
+  wcthrm::TTongTransitIrrigate item;
+  item.Cjwd = 0;
+  Tfrm_TongTransitIrrigate dialog;
+  dialog.CurItem = &item;
+  dialog.show();
+  dialog.activateWindow();
+  QApplication::processEvents();
+  bool ok = false;
+  QTimer::singleShot(300, [&] {
+    if (QWidget* box = QApplication::activeModalWidget()) {
+      // The whole screen, so the box shows over its dialog.
+      QScreen* screen = QGuiApplication::primaryScreen();
+      const QString path = folder.filePath(QStringLiteral("ui_transport_message.png"));
+      ok = screen->grabWindow(0).save(path);
+      qInfo("%s %s", ok ? "saved" : "FAILED", qPrintable(path));
+      box->close();
+    }
+  });
+  dialog.btnCalculate->click();
+  QApplication::processEvents();
+  QWidget* focus = dialog.focusWidget();
+  qInfo("focus after the message: %s", focus ? qPrintable(focus->objectName()) : "none");
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -98,5 +128,6 @@ int main(int argc, char** argv) {
   ok &= ShootDialog<Tfrm_ConcreteConserve, wcthrm::TConcreteConserve>(folder, "curing");
   ok &= ShootDialog<Tfrm_DepthOfSoil, wcthrm::TDepthOfSoil>(folder, "depth");
   ok &= ShootDialog<Tfrm_TongTransitIrrigate, wcthrm::TTongTransitIrrigate>(folder, "transport");
+  ok &= ShootMessage(folder);
   return ok ? 0 : 1;
 }
