@@ -4,16 +4,22 @@
 # never written). First the saved reproducers of fuzz/regressions/<target> run once each.
 # Prints, per target, executions, time and coverage; exits 1 when any target or reproducer
 # breaks a property, 2 when the build fails. Crash inputs land in build/fuzz/artifacts.
+# FUZZ_BUILD_DIR=build/other configures the same preset in that folder and works there instead.
 set -uo pipefail
 
 seconds=${1:-30}
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
-cmake --preset fuzz >/dev/null || exit 2
-cmake --build --preset fuzz || exit 2
+build=${FUZZ_BUILD_DIR:-build/fuzz}
+if [ "$build" = build/fuzz ]; then
+  cmake --preset fuzz >/dev/null || exit 2
+  cmake --build --preset fuzz || exit 2
+else
+  cmake --preset fuzz -B "$build" >/dev/null || exit 2
+  cmake --build "$build" --target fuzzers || exit 2
+fi
 
-build=build/fuzz
 artifacts=$build/artifacts
 mkdir -p "$artifacts" "$build/logs"
 found=0
