@@ -396,22 +396,28 @@ TEST_F(ProjectFileOnDisk, SavedProjectLoadsBackAndReplacesTheOldFile) {
 }
 
 TEST_F(ProjectFileOnDisk, LoadErrorsNameTheFile) {
-  const QString missing = PathOf("missing.wcp");
-  try {
-    LoadProjectFile(missing);
-    ADD_FAILURE();
-  } catch (const ProjectFileError& e) {
-    EXPECT_THAT(e.what(), HasSubstr("cannot read '" + missing.toStdString() + "': "));
-  }
-  const QString bad = PathOf("bad.wcp");
-  Put(bad, R"({"format": "wcthrm-project", "version": 7, "nodes": []})");
-  try {
-    LoadProjectFile(bad);
-    ADD_FAILURE();
-  } catch (const ProjectFileError& e) {
-    EXPECT_EQ(std::string(e.what()), "'" + bad.toStdString() +
-                                         "': written by a newer version (7) of the project file; "
-                                         "this program reads version 1");
+  const QString newer = PathOf("newer.wcp"), empty = PathOf("empty.wcp");
+  Put(newer, R"({"format": "wcthrm-project", "version": 7, "nodes": []})");
+  Put(empty, "");
+  const struct {
+    QString path;
+    std::string message;
+  } cases[] = {
+      {PathOf("missing.wcp"), "cannot read '" + PathOf("missing.wcp").toStdString() + "': "},
+      {dir_.path(), "cannot read '" + dir_.path().toStdString() + "': "},
+      {empty, "'" + empty.toStdString() + "': the file is empty"},
+      {newer, "'" + newer.toStdString() +
+                  "': written by a newer version (7) of the project file; this program reads "
+                  "version 1"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path.toStdString());
+    try {
+      LoadProjectFile(c.path);
+      ADD_FAILURE() << "loaded";
+    } catch (const ProjectFileError& e) {
+      EXPECT_THAT(e.what(), HasSubstr(c.message));
+    }
   }
 }
 
