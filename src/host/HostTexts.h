@@ -46,6 +46,7 @@ inline constexpr const char* kNewProjectCaption = "新项目";
 inline constexpr const char* kNewFolderCaption = "新文件夹";
 
 // Menus and actions.
+inline constexpr const char* kMenuFile = "文件(&F)";
 inline constexpr const char* kMenuProject = "项目(&P)";
 inline constexpr const char* kMenuNew = "新建(&N)";
 inline constexpr const char* kMenuView = "视图(&V)";
@@ -60,6 +61,29 @@ inline constexpr const char* kRestore = "还原";
 inline constexpr const char* kEmptyBin = "清空回收站";
 inline constexpr const char* kAbout = "关于";
 inline constexpr const char* kQuit = "退出";
+inline constexpr const char* kNewFile = "新建";
+inline constexpr const char* kOpenFile = "打开…";
+inline constexpr const char* kSave = "保存";
+inline constexpr const char* kSaveAs = "另存为…";
+inline constexpr const char* kRecentFiles = "最近打开的文件";
+
+// Project files.
+inline constexpr const char* kFileFilter = "冬期施工计算项目 (*.wcthrm)";
+inline constexpr const char* kOpenFileTitle = "打开项目";
+inline constexpr const char* kSaveAsTitle = "项目另存为";
+inline constexpr const char* kUntitled = "未命名";
+inline constexpr const char* kSaveChangesQuestion = "是否保存对项目的修改？";
+inline constexpr const char* kCannotOpen = "无法打开项目文件“%1”：%2";
+inline constexpr const char* kCannotSave = "无法保存项目文件“%1”：%2\n\n项目未保存，修改仍保留在窗口中。";
+inline constexpr const char* kRecentMissing = "文件“%1”已不存在，已从最近打开的文件中移除。";
+inline constexpr const char* kRecoveryQuestion = "发现上次未正常退出时自动保存的恢复文件，是否恢复？";
+inline constexpr const char* kRecoveryBroken = "恢复文件“%1”已损坏，无法恢复，已将其删除：%2";
+inline constexpr const char* kAutosaveFailed = "自动保存失败：%1";
+
+// The command line.
+inline constexpr const char* kCommandLineDescription = "冬期施工热工计算：新建、打开、编辑和保存冬期施工计算项目。";
+inline constexpr const char* kProjectArgument = "项目";
+inline constexpr const char* kProjectArgumentHelp = "启动时打开的项目文件（*.wcthrm）。";
 
 // The error log.
 inline constexpr const char* kErrorLog = "错误日志";

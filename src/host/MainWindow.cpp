@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -55,7 +56,7 @@ void ForSubtree(QTreeWidgetItem* item, const F& f) {
 
 MainWindow::MainWindow(HostLibrary& library, QWidget* parent)
     : QMainWindow(parent), library_(library) {
-  setWindowTitle(T(texts::kAppTitle) + QStringLiteral("[*]"));
+  SetFileName({});
 
   tree_ = new QTreeWidget(this);
   tree_->setObjectName(QStringLiteral("projectTree"));
@@ -89,6 +90,12 @@ MainWindow::MainWindow(HostLibrary& library, QWidget* parent)
   connect(tree_, &QTreeWidget::itemChanged, this,
           [this](QTreeWidgetItem* item) { CaptionEdited(item); });
   UpdateActions();
+  // While the project has unsaved changes, a copy goes to the recovery file now and then.
+  autosave_ = new QTimer(this);
+  autosave_->setObjectName(QStringLiteral("autosaveTimer"));
+  autosave_->setInterval(3 * 60 * 1000);
+  connect(autosave_, &QTimer::timeout, this, &MainWindow::Autosave);
+  autosave_->start();
   resize(960, 640);
 }
 
@@ -113,7 +120,6 @@ void MainWindow::CreateActions() {
   };
   newProject_ = make(texts::kNewProject, "actNewProject", IconOf(kProjectTypeId),
                      &MainWindow::NewProject);
-  newProject_->setShortcut(QKeySequence::New);
   newFolder_ = make(texts::kNewFolder, "actNewFolder", IconOf(kFolderTypeId),
                     &MainWindow::NewFolder);
   for (const KindText& k : kKindTexts) {
@@ -136,8 +142,7 @@ void MainWindow::CreateActions() {
                    st->standardIcon(QStyle::SP_DialogDiscardButton), &MainWindow::EmptyRecycleBin);
   about_ = make(texts::kAbout, "actAbout", st->standardIcon(QStyle::SP_MessageBoxInformation),
                 &MainWindow::About);
-  QAction* quit = make(texts::kQuit, "actQuit", QIcon(), &QWidget::close);
-  quit->setShortcut(QKeySequence::Quit);
+  const QList<QAction*> fileBar = CreateFileActions();
 
   QMenu* project = menuBar()->addMenu(T(texts::kMenuProject));
   project->addAction(newProject_);
@@ -148,14 +153,14 @@ void MainWindow::CreateActions() {
   project->addActions({open_, rename_, delete_});
   project->addSeparator();
   project->addActions({restore_, emptyBin_});
-  project->addSeparator();
-  project->addAction(quit);
   menuBar()->addMenu(T(texts::kMenuView))->addAction(logDock_->toggleViewAction());
   menuBar()->addMenu(T(texts::kMenuHelp))->addAction(about_);
 
   QToolBar* bar = addToolBar(T(texts::kToolBar));
   bar->setObjectName(QStringLiteral("mainToolBar"));
   bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  bar->addActions(fileBar);
+  bar->addSeparator();
   bar->addActions({newProject_, newFolder_});
   bar->addSeparator();
   bar->addActions(newItems_);

@@ -7,11 +7,14 @@
 #include <QHash>
 #include <QSet>
 #include <QMainWindow>
+#include <QStringList>
 
 #include "ProjectData.h"
 #include "wcthrm/wcthrm.h"
 
 class QAction;
+class QMenu;
+class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QDockWidget;
@@ -46,14 +49,50 @@ class MainWindow : public QMainWindow {
   void EmptyRecycleBin();
   void About();
 
+  // Project files. The commands that replace the project ask first whether to save its
+  // changes; false when nothing was done (cancelled, or the file could not be read or written,
+  // which was reported). A file that cannot be opened changes nothing.
+  void NewFile();
+  bool OpenFile();                        // asks for the file
+  bool OpenFile(const QString& path);     // a recent file, or one given otherwise
+  bool Save();                            // to the current file, or as a new one
+  bool SaveAs();
+  bool SaveTo(const QString& path);
+  const QString& fileName() const { return fileName_; }
+  QStringList RecentFiles() const;
+
+  // At start: the recovery question when the last run left an autosaved project, then the
+  // project of the command line, else a new project.
+  void Start(const QString& projectPath);
+  // Writes the recovery file now if the project has unsaved changes.
+  void Autosave();
+  void setAutosaveInterval(int milliseconds);
+
+  enum class SaveAnswer { Save, Discard, Cancel };
+
  protected:
   // Questions and notices to the user; a test answers them without a modal box.
   virtual bool Confirm(const QString& text);
   virtual void Inform(const QString& text);
+  virtual SaveAnswer AskSaveChanges();
+  // The file to open or to save to; empty when the user cancelled.
+  virtual QString AskOpenPath();
+  virtual QString AskSavePath();
   void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void CreateActions();
+  QList<QAction*> CreateFileActions();
+  void UpdateRecentMenu();
+  void AddRecent(const QString& path);
+  void SetRecent(const QStringList& paths);
+  bool MaybeSave();
+  bool LoadFile(const QString& path);
+  bool OfferRecovery();
+  void ShowNewProject();
+  void SetFileName(const QString& path);
+  void MarkSaved();
   void UpdateActions();
   void AddError(const QString& text);
   void AddLogEntry(const QString& message, const QString& report);
@@ -92,6 +131,10 @@ class MainWindow : public QMainWindow {
   QAction* restore_ = nullptr;
   QAction* emptyBin_ = nullptr;
   QAction* about_ = nullptr;
+
+  QString fileName_;  // empty: untitled
+  QMenu* recentMenu_ = nullptr;
+  QTimer* autosave_ = nullptr;
 };
 
 }  // namespace wcthrm::host
