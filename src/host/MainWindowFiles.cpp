@@ -52,8 +52,8 @@ QList<QAction*> MainWindow::CreateFileActions() {
                        QKeySequence::Open, [this] { OpenFile(); });
   QAction* save = make(texts::kSave, "actSave", st->standardIcon(QStyle::SP_DialogSaveButton),
                        QKeySequence::Save, [this] { Save(); });
-  QAction* saveAs = make(texts::kSaveAs, "actSaveAs", QIcon(), QKeySequence::SaveAs,
-                         [this] { SaveAs(); });
+  QAction* saveAs =
+      make(texts::kSaveAs, "actSaveAs", QIcon(), QKeySequence::SaveAs, [this] { SaveAs(); });
   QAction* quit = make(texts::kQuit, "actQuit", QIcon(), QKeySequence::Quit, &QWidget::close);
 
   QMenu* file = menuBar()->addMenu(T(texts::kMenuFile));
@@ -69,9 +69,7 @@ QList<QAction*> MainWindow::CreateFileActions() {
 
 // ---- the recent files -------------------------------------------------------------------
 
-QStringList MainWindow::RecentFiles() const {
-  return QSettings().value(kRecentKey).toStringList();
-}
+QStringList MainWindow::RecentFiles() const { return QSettings().value(kRecentKey).toStringList(); }
 
 void MainWindow::SetRecent(const QStringList& paths) {
   QSettings().setValue(kRecentKey, paths.mid(0, kMaxRecentFiles));
@@ -93,8 +91,8 @@ void MainWindow::UpdateRecentMenu() {
   for (int i = 0; i < paths.size(); ++i) {
     const QString path = paths[i];
     // "&1 name.wcthrm", the whole path as the tip.
-    QAction* a = recentMenu_->addAction(
-        QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+    QAction* a =
+        recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
     a->setObjectName(QStringLiteral("actRecent%1").arg(i + 1));
     a->setToolTip(Shown(path));
     a->setStatusTip(Shown(path));
@@ -132,9 +130,12 @@ void MainWindow::ShowNewProject() {
 bool MainWindow::MaybeSave() {
   if (!isWindowModified()) return true;
   switch (AskSaveChanges()) {
-    case SaveAnswer::Save: return Save();
-    case SaveAnswer::Discard: return true;
-    case SaveAnswer::Cancel: break;
+    case SaveAnswer::Save:
+      return Save();
+    case SaveAnswer::Discard:
+      return true;
+    case SaveAnswer::Cancel:
+      break;
   }
   return false;
 }
@@ -234,8 +235,7 @@ bool MainWindow::OfferRecovery() {
 
 void MainWindow::Start(const QString& projectPath) {
   const bool recovered = OfferRecovery();
-  if (!projectPath.isEmpty() && (recovered ? OpenFile(projectPath) : LoadFile(projectPath)))
-    return;
+  if (!projectPath.isEmpty() && (recovered ? OpenFile(projectPath) : LoadFile(projectPath))) return;
   if (!recovered) ShowNewProject();
 }
 
@@ -245,9 +245,12 @@ MainWindow::SaveAnswer MainWindow::AskSaveChanges() {
   switch (QMessageBox::question(this, T(texts::kAppTitle), T(texts::kSaveChangesQuestion),
                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                                 QMessageBox::Save)) {
-    case QMessageBox::Save: return SaveAnswer::Save;
-    case QMessageBox::Discard: return SaveAnswer::Discard;
-    default: return SaveAnswer::Cancel;
+    case QMessageBox::Save:
+      return SaveAnswer::Save;
+    case QMessageBox::Discard:
+      return SaveAnswer::Discard;
+    default:
+      return SaveAnswer::Cancel;
   }
 }
 

@@ -23,7 +23,8 @@ bool RecoveryExists() { return QFile::exists(RecoveryFilePath()); }
 
 void WriteRecovery(const Project& project, const QString& originalPath) {
   if (!QDir().mkpath(Folder()))
-    throw ProjectFileError("cannot create the folder '" + QDir::toNativeSeparators(Folder()).toStdString() + "'");
+    throw ProjectFileError("cannot create the folder '" +
+                           QDir::toNativeSeparators(Folder()).toStdString() + "'");
   SaveProjectFile(RecoveryFilePath(), project);
   if (originalPath.isEmpty()) {
     QFile::remove(RecoveryOriginPath());
