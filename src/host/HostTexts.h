@@ -80,6 +80,13 @@ inline constexpr const char* kRecoveryQuestion = "发现上次未正常退出时
 inline constexpr const char* kRecoveryBroken = "恢复文件“%1”已损坏，无法恢复，已将其删除：%2";
 inline constexpr const char* kAutosaveFailed = "自动保存失败：%1";
 
+// The buttons of the questions, so they read in Chinese without Qt's own translations.
+inline constexpr const char* kYes = "是(&Y)";
+inline constexpr const char* kNo = "否(&N)";
+inline constexpr const char* kSaveButton = "保存(&S)";
+inline constexpr const char* kDiscardButton = "不保存(&D)";
+inline constexpr const char* kCancelButton = "取消";
+
 // The command line.
 inline constexpr const char* kCommandLineDescription = "冬期施工热工计算：新建、打开、编辑和保存冬期施工计算项目。";
 inline constexpr const char* kProjectArgument = "项目";

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -394,7 +395,12 @@ void MainWindow::About() {
 }
 
 bool MainWindow::Confirm(const QString& text) {
-  return QMessageBox::question(this, T(texts::kAppTitle), text) == QMessageBox::Yes;
+  QMessageBox box(QMessageBox::Question, T(texts::kAppTitle), text,
+                  QMessageBox::Yes | QMessageBox::No, this);
+  box.button(QMessageBox::Yes)->setText(T(texts::kYes));
+  box.button(QMessageBox::No)->setText(T(texts::kNo));
+  box.setDefaultButton(QMessageBox::Yes);
+  return box.exec() == QMessageBox::Yes;
 }
 
 void MainWindow::Inform(const QString& text) {

@@ -1,5 +1,6 @@
 // The window's project files: new, open, save, save as, the recent files, the question about
 // unsaved changes, and the autosaved recovery copy.
+#include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
@@ -242,9 +243,14 @@ void MainWindow::Start(const QString& projectPath) {
 // ---- questions ------------------------------------------------------------------------------
 
 MainWindow::SaveAnswer MainWindow::AskSaveChanges() {
-  switch (QMessageBox::question(this, T(texts::kAppTitle), T(texts::kSaveChangesQuestion),
-                                QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-                                QMessageBox::Save)) {
+  QMessageBox box(QMessageBox::Question, T(texts::kAppTitle), T(texts::kSaveChangesQuestion),
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+  box.button(QMessageBox::Save)->setText(T(texts::kSaveButton));
+  box.button(QMessageBox::Discard)->setText(T(texts::kDiscardButton));
+  box.button(QMessageBox::Cancel)->setText(T(texts::kCancelButton));
+  box.setDefaultButton(QMessageBox::Save);
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (box.exec()) {
     case QMessageBox::Save:
       return SaveAnswer::Save;
     case QMessageBox::Discard:
