@@ -59,7 +59,7 @@ MainWindow::MainWindow(HostLibrary& library, QWidget* parent)
     : QMainWindow(parent), library_(library) {
   SetFileName({});
 
-  tree_ = new QTreeWidget(this);
+  tree_ = new ProjectTree(this);
   tree_->setObjectName(QStringLiteral("projectTree"));
   tree_->setHeaderHidden(true);
   tree_->setItemDelegate(new CaptionDelegate(tree_));
@@ -67,6 +67,10 @@ MainWindow::MainWindow(HostLibrary& library, QWidget* parent)
   tree_->setEditTriggers(QAbstractItemView::EditKeyPressed);
   tree_->setContextMenuPolicy(Qt::ActionsContextMenu);
   setCentralWidget(tree_);
+  tree_->canMove = [this](const QTreeWidgetItem* item, const QTreeWidgetItem* parent) {
+    return CanMove(item, parent);
+  };
+  connect(tree_, &ProjectTree::MoveRequested, this, &MainWindow::MoveNode);
 
   log_ = new QTreeWidget(this);
   log_->setObjectName(QStringLiteral("errorLog"));
@@ -453,6 +457,51 @@ void MainWindow::EnsureRecycleBin() {
   node->SetP_index(0);
   bin_ = AddNode(nullptr, node);
   bin_->setFlags(bin_->flags() & ~Qt::ItemIsEditable);
+}
+
+}  // namespace wcthrm::host
+
+namespace wcthrm::host {
+
+bool MainWindow::CanMove(const QTreeWidgetItem* item, const QTreeWidgetItem* parent) const {
+  IKxObj* node = NodeOf(item);
+  // The bin and what it holds move only through delete and restore.
+  if (!node || item == bin_ || InBin(item) || parent == bin_ || (parent && InBin(parent)))
+    return false;
+  // Projects stay at the top; everything else goes into a project or a folder.
+  if (node->GetTypeId() == kProjectTypeId) return parent == nullptr;
+  IKxObj* target = NodeOf(parent);
+  return target && IsContainer(target->GetTypeId());
+}
+
+bool MainWindow::MoveNode(QTreeWidgetItem* item, QTreeWidgetItem* parent, int position) {
+  if (!CanMove(item, parent)) return false;
+  for (const QTreeWidgetItem* p = parent; p; p = p->parent())
+    if (p == item) return false;  // never into itself
+  QTreeWidgetItem* from = item->parent();
+  const int fromRow = from ? from->indexOfChild(item) : tree_->indexOfTopLevelItem(item);
+  // Taking the item out first shifts the places after it in the same parent by one.
+  if (from == parent && position > fromRow) --position;
+  const bool expanded = item->isExpanded();
+  if (from) {
+    from->takeChild(fromRow);
+  } else {
+    tree_->takeTopLevelItem(fromRow);
+  }
+  if (parent) {
+    parent->insertChild(position < 0 ? parent->childCount() : position, item);
+    parent->setExpanded(true);
+  } else {
+    // Projects stay above the recycle bin, which is the last top-level node.
+    const int last = bin_ ? tree_->indexOfTopLevelItem(bin_) : tree_->topLevelItemCount();
+    tree_->insertTopLevelItem(position < 0 || position > last ? last : position, item);
+  }
+  item->setExpanded(expanded);
+  NodeOf(item)->SetP_index(parent ? NodeOf(parent)->GetIndex() : 0);
+  tree_->setCurrentItem(item);
+  UpdateActions();
+  MarkChanged();
+  return true;
 }
 
 }  // namespace wcthrm::host

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include "ProjectData.h"
+#include "ProjectTree.h"
 #include "wcthrm/wcthrm.h"
 
 class QAction;
@@ -34,6 +35,10 @@ class MainWindow : public QMainWindow {
   void ShowProject(const Project& project);
 
   QTreeWidget* tree() const { return tree_; }
+  // Whether the user may move item into parent (nullptr: the top level) by drag and drop.
+  bool CanMove(const QTreeWidgetItem* item, const QTreeWidgetItem* parent) const;
+  // Moves item into parent at position (-1: the end), as a drop does; false when not allowed.
+  bool MoveNode(QTreeWidgetItem* item, QTreeWidgetItem* parent, int position = -1);
   QTreeWidgetItem* recycleBin() const { return bin_; }
   QTreeWidget* errorLog() const { return log_; }
   IKxObj* NodeOf(const QTreeWidgetItem* item) const;
@@ -114,7 +119,7 @@ class MainWindow : public QMainWindow {
 
   HostLibrary& library_;
   IKxPrjMgr* mgr_ = nullptr;
-  QTreeWidget* tree_ = nullptr;
+  ProjectTree* tree_ = nullptr;
   QTreeWidgetItem* bin_ = nullptr;
   QTreeWidget* log_ = nullptr;
   QDockWidget* logDock_ = nullptr;

@@ -342,6 +342,60 @@ class MainWindowTest : public QObject {
     QCOMPARE(TopLevelIndexOf(w, w.recycleBin()), 1);
   }
 
+  void nodesMoveByDragAndDropOnlyWhereTheyBelong() {
+    TestWindow w(library_);
+    Built b = Build(w);
+    Trigger(w, "actNewProject");
+    QTreeWidgetItem* second = w.tree()->currentItem();
+    Select(w, b.project);
+    Trigger(w, "actNewFolder");
+    QTreeWidgetItem* otherFolder = w.tree()->currentItem();
+    Select(w, b.items[3]);
+    Trigger(w, "actDelete");
+    QTreeWidgetItem* binned = b.items[3];
+    QTreeWidgetItem* const none = nullptr;
+    struct Row {
+      const char* name;
+      QTreeWidgetItem* item;
+      QTreeWidgetItem* parent;
+      bool allowed;
+    } rows[] = {
+        {"item into another folder", b.items[0], otherFolder, true},
+        {"item into another project", b.items[1], second, true},
+        {"folder into another project", otherFolder, second, true},
+        {"project to the top", second, none, true},
+        {"item to the top", b.items[2], none, false},
+        {"item into an item", b.items[2], b.items[1], false},
+        {"project into a folder", second, b.folder, false},
+        {"folder into itself", b.folder, b.folder, false},
+        {"folder into what it holds", b.project, otherFolder, false},
+        {"into the bin", b.items[2], w.recycleBin(), false},
+        {"out of the bin", binned, b.folder, false},
+        {"the bin itself", w.recycleBin(), b.project, false},
+    };
+    for (const Row& r : rows) {
+      const QTreeWidgetItem* before = r.item->parent();
+      const bool moved = w.MoveNode(r.item, r.parent);
+      QVERIFY2(moved == r.allowed, r.name);
+      IKxObj* node = w.NodeOf(r.item);
+      if (moved) {
+        QVERIFY2(r.item->parent() == r.parent, r.name);
+        QVERIFY2(node->GetP_index() == (r.parent ? w.NodeOf(r.parent)->GetIndex() : 0), r.name);
+      } else {
+        QVERIFY2(r.item->parent() == before, r.name);
+      }
+    }
+    // The bin stays the last top-level node, whatever moves to the top.
+    QCOMPARE(TopLevelIndexOf(w, w.recycleBin()), w.tree()->topLevelItemCount() - 1);
+    QVERIFY(w.MoveNode(second, nullptr, 0));
+    QCOMPARE(TopLevelIndexOf(w, second), 0);
+    QVERIFY(w.isWindowModified());
+    // A move survives the way to a project and back.
+    TestWindow again(library_);
+    again.ShowProject(w.CurrentProject());
+    QCOMPARE(Difference(again.CurrentProject(), w.CurrentProject()), QString());
+  }
+
   void emptyingTheBinAsksAndDropsItsNodes() {
     TestWindow w(library_);
     Built b = Build(w);
