@@ -210,6 +210,22 @@ class HostFilesTest : public QObject {
     QCOMPARE(again.windowTitle(), Title("site.wcthrm"));
   }
 
+  void theShippedSampleSavesBackByteForByte() {
+    const QString sample = QStringLiteral(WCTHRM_SAMPLE_PROJECT);
+    const QString copy = File("sample-again.wcthrm");
+    TestWindow w(library_);
+    QVERIFY(w.OpenFile(sample));
+    QVERIFY(w.notices.isEmpty());
+    QVERIFY(!w.isWindowModified());
+    QVERIFY(w.SaveTo(copy));
+    QCOMPARE(ReadAll(copy), ReadAll(sample));
+    // One project with a folder per kind, each holding its item.
+    QCOMPARE(w.tree()->topLevelItemCount(), 2);
+    QTreeWidgetItem* project = w.tree()->topLevelItem(0);
+    QCOMPARE(project->childCount(), 4);
+    for (int i = 0; i < project->childCount(); ++i) QCOMPARE(project->child(i)->childCount(), 1);
+  }
+
   void closingAsksAboutUnsavedChanges() {
     struct Row {
       const char* name;
