@@ -8,6 +8,7 @@
 
 #include "ui/KxGrid.h"
 #include "ui/Markup.h"
+#include "ui/PageLayout.h"
 #include "ui/RowMenu.h"
 
 namespace wcthrm::ui {
@@ -49,12 +50,9 @@ void Tfrm_ConcreteConserve::BuildAverageTempPage() {
   advsgTemp = Grid("advsgTemp", &Form::advsgTemp, {100, 350}, page);
   AttachCellEditors(advsgTemp);
 
-  grid->addWidget(MarkupLabel(QStringLiteral("混凝土成型完成时温度T$3$（℃）："), page), 0, 0);
-  grid->addWidget(temp, 0, 1);
-  grid->addWidget(MarkupLabel(QStringLiteral("测温间隔（h或d）："), page), 1, 0);
-  grid->addWidget(interval, 1, 1);
-  grid->addWidget(MarkupLabel(QStringLiteral("测温次数n："), page), 2, 0);
-  grid->addWidget(times, 2, 1);
+  AddRow(grid, 0, 0, QStringLiteral("混凝土成型完成时温度T$3$（℃）："), temp);
+  AddRow(grid, 1, 0, QStringLiteral("测温间隔（h或d）："), interval);
+  AddRow(grid, 2, 0, QStringLiteral("测温次数n："), times);
   grid->addWidget(new QLabel(QStringLiteral("计算公式："), page), 3, 0, 1, 2);
   grid->addWidget(
       FormulaPicture(QStringLiteral("T$p$ = (0.5T$3$ + t$1$ + t$2$ + …… + 0.5t$n$)/n"), page,
@@ -64,9 +62,7 @@ void Tfrm_ConcreteConserve::BuildAverageTempPage() {
   grid->setColumnMinimumWidth(2, 16);
   grid->setColumnStretch(4, 1);
   grid->setRowStretch(5, 1);
-  setTabOrder(temp, interval);
-  setTabOrder(interval, times);
-  setTabOrder(times, advsgTemp);
+  TabChain({temp, interval, times, advsgTemp});
 }
 
 void Tfrm_ConcreteConserve::BuildTimeTempPage() {
@@ -113,9 +109,7 @@ void Tfrm_ConcreteConserve::BuildTimeTempPage() {
   grid->setColumnMinimumWidth(2, 16);
   grid->setColumnStretch(4, 1);
   grid->setRowStretch(4, 1);
-  setTabOrder(RadioGroup1, kxedtDlsj_);
-  setTabOrder(kxedtDlsj_, kxedtDlwd_);
-  setTabOrder(kxedtDlwd_, advsgTemp2);
+  TabChain({RadioGroup1, kxedtDlsj_, kxedtDlwd_, advsgTemp2});
 }
 
 void Tfrm_ConcreteConserve::PresentMore(const Form& form) {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "ui/Markup.h"
+#include "ui/PageLayout.h"
 #include "ui/U_ConcreteHeatHint.h"
 
 namespace wcthrm::ui {
@@ -14,30 +15,6 @@ namespace wcthrm::ui {
 namespace ch = calc::concreteheat;
 
 namespace {
-
-// A label and its control side by side in columns col and col + 1.
-void AddRow(QGridLayout* grid, int row, int col, const QString& caption, QWidget* control) {
-  grid->addWidget(MarkupLabel(caption, control->parentWidget()), row, col);
-  grid->addWidget(control, row, col + 1);
-}
-
-// "计算公式：" above its picture, as one cell of a page's grid.
-QVBoxLayout* FormulaBox(QWidget* page, const QList<QLabel*>& pictures) {
-  auto* box = new QVBoxLayout;
-  box->setSpacing(4);
-  box->addWidget(new QLabel(QStringLiteral("计算公式："), page));
-  for (QLabel* picture : pictures) box->addWidget(picture, 0, Qt::AlignLeft);
-  box->addStretch(1);
-  return box;
-}
-
-QGridLayout* PageGrid(QWidget* page) {
-  auto* grid = new QGridLayout(page);
-  grid->setContentsMargins(12, 10, 12, 6);
-  grid->setHorizontalSpacing(8);
-  grid->setColumnMinimumWidth(2, 24);
-  return grid;
-}
 
 template <size_t N>
 QComboBox* FixedList(const char* name, const std::array<std::string, N>& items, QWidget* page) {
@@ -115,12 +92,7 @@ void Tfrm_ConcreteHeat::BuildMaterialHeatPage() {
       3, 3, 2, 2);
   grid->setColumnStretch(5, 1);
   grid->setRowStretch(4, 1);
-  setTabOrder(clbr, clmi);
-  setTabOrder(clmi, yll);
-  setTabOrder(yll, jrqclwd);
-  setTabOrder(jrqclwd, bjyxs);
-  setTabOrder(bjyxs, jrhclwd);
-  setTabOrder(jrhclwd, sjlyxs);
+  TabChain({clbr, clmi, yll, jrqclwd, bjyxs, jrhclwd, sjlyxs});
 }
 
 void Tfrm_ConcreteHeat::BuildTongTempPage() {
@@ -153,10 +125,7 @@ void Tfrm_ConcreteHeat::BuildTongTempPage() {
   grid->addLayout(FormulaBox(page, {Image4, Image5}), 2, 0, 1, 2);
   grid->setColumnStretch(6, 1);
   grid->setRowStretch(3, 1);
-  setTabOrder(cbJrfs, cbSnbh);
-  setTabOrder(cbSnbh, wjqw);
-  setTabOrder(wjqw, jrzgwd);
-  setTabOrder(jrzgwd, bsSkinButton1);
+  TabChain({cbJrfs, cbSnbh, wjqw, jrzgwd, bsSkinButton1});
 }
 
 void Tfrm_ConcreteHeat::BuildBlendTempPage() {
@@ -188,10 +157,7 @@ void Tfrm_ConcreteHeat::BuildBlendTempPage() {
       3, 0, 1, 6);
   grid->setColumnStretch(5, 1);
   grid->setRowStretch(4, 1);
-  setTabOrder(AdvStringGrid1, cldrb);
-  setTabOrder(cldrb, sdrjr);
-  setTabOrder(sdrjr, szhsl);
-  setTabOrder(szhsl, hsl);
+  TabChain({AdvStringGrid1, cldrb, sdrjr, szhsl, hsl});
 }
 
 void Tfrm_ConcreteHeat::BuildOfftrackTempPage() {
@@ -207,7 +173,7 @@ void Tfrm_ConcreteHeat::BuildOfftrackTempPage() {
       1, 0, 1, 5);
   grid->setColumnStretch(5, 1);
   grid->setRowStretch(2, 1);
-  setTabOrder(bhwwd, bhjpnwd);
+  TabChain({bhwwd, bhjpnwd});
 }
 
 }  // namespace wcthrm::ui

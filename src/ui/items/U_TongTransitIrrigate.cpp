@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "ui/Markup.h"
+#include "ui/PageLayout.h"
 
 namespace wcthrm::ui {
 
@@ -32,9 +33,7 @@ Tfrm_TongTransitIrrigate::Tfrm_TongTransitIrrigate(QWidget* parent) : FormDialog
 
 void Tfrm_TongTransitIrrigate::BuildTransportPage() {
   QWidget* page = tsMaterialHeat;
-  auto* grid = new QGridLayout(page);
-  grid->setContentsMargins(12, 10, 12, 6);
-  grid->setHorizontalSpacing(8);
+  QGridLayout* grid = PageGrid(page);
   TKxEdit* cjwd = MakeEdit("kxedtCjwd", page);
   TKxEdit* ysdjzdsj = MakeEdit("kxedtYsdjzdsj", page);
   TKxEdit* hjwd = MakeEdit("kxedtHjwd", page);
@@ -46,34 +45,24 @@ void Tfrm_TongTransitIrrigate::BuildTransportPage() {
                                  "   用封闭式自卸汽车时，α＝0.10；\n   用手推车时，α＝0.50"));
   SetHint(yzcs, QStringLiteral("提示：\n  运转一次指混凝土自搅拌机倒入汽车（或灰斗）\n"
                                "  或由汽车倒入溜槽，或由溜槽倒入小车。"));
-  grid->addWidget(MarkupLabel(QStringLiteral("砼拌和物出机温度T$1$（℃）："), page), 0, 0);
-  grid->addWidget(cjwd, 0, 1);
-  grid->addWidget(MarkupLabel(QStringLiteral("砼拌和物自运输到\n浇筑时的时间t$1$（h）："), page), 1, 0);
-  grid->addWidget(ysdjzdsj, 1, 1);
-  grid->addWidget(MarkupLabel(QStringLiteral("砼拌和物运输时的\n环境温度T$a$（℃）："), page), 2, 0);
-  grid->addWidget(hjwd, 2, 1);
-  grid->addWidget(MarkupLabel(QStringLiteral("温度损失系数α（h#-1#）："), page), 0, 3);
-  grid->addWidget(wdssxs, 0, 4);
-  grid->addWidget(MarkupLabel(QStringLiteral("砼拌和物运转次数n："), page), 1, 3);
-  grid->addWidget(yzcs, 1, 4);
-  auto* formula = new QVBoxLayout;
-  formula->addWidget(new QLabel(QStringLiteral("计算公式："), page));
-  formula->addWidget(FormulaPicture(QStringLiteral("T$2$ = T$1$ − (t$1$α + 0.032n)(T$1$ − T$a$)"),
-                                    page, "Image1"));
-  grid->addLayout(formula, 2, 3, 1, 2);
-  grid->setColumnMinimumWidth(2, 24);
+  AddRow(grid, 0, 0, QStringLiteral("砼拌和物出机温度T$1$（℃）："), cjwd);
+  AddRow(grid, 1, 0, QStringLiteral("砼拌和物自运输到\n浇筑时的时间t$1$（h）："), ysdjzdsj);
+  AddRow(grid, 2, 0, QStringLiteral("砼拌和物运输时的\n环境温度T$a$（℃）："), hjwd);
+  AddRow(grid, 0, 3, QStringLiteral("温度损失系数α（h#-1#）："), wdssxs);
+  AddRow(grid, 1, 3, QStringLiteral("砼拌和物运转次数n："), yzcs);
+  grid->addLayout(
+      FormulaBox(page, {FormulaPicture(
+                           QStringLiteral("T$2$ = T$1$ − (t$1$α + 0.032n)(T$1$ − T$a$)"), page,
+                           "Image1")}),
+      2, 3, 1, 2);
   grid->setColumnStretch(5, 1);
   grid->setRowStretch(3, 1);
-  setTabOrder(cjwd, hjwd);
-  setTabOrder(hjwd, ysdjzdsj);
-  setTabOrder(ysdjzdsj, wdssxs);
-  setTabOrder(wdssxs, yzcs);
+  TabChain({cjwd, hjwd, ysdjzdsj, wdssxs, yzcs});
 }
 
 void Tfrm_TongTransitIrrigate::BuildPlacingPage() {
   QWidget* page = tsTongTemp;
-  auto* grid = new QGridLayout(page);
-  grid->setContentsMargins(12, 8, 12, 6);
+  QGridLayout* grid = PageGrid(page);
   advsgTmpOfFinish = MakeGrid(tt::kTable, &Form::advsgTmpOfFinish, {160, 150, 150},
                               tt::kTableRows, tt::kTableRows, false, page);
   SetHint(advsgTmpOfFinish, QStringLiteral("提示：\n  比热容输入区间：(0,10]\n"
@@ -85,23 +74,17 @@ void Tfrm_TongTransitIrrigate::BuildPlacingPage() {
   TKxEdit* hntbrr = MakeEdit("kxedtHntbrr", page);
   SetHint(hntbrr, QStringLiteral("提示，一般取0.84～1.05"));
   grid->addWidget(advsgTmpOfFinish, 0, 0, 1, 5);
-  grid->addWidget(MarkupLabel(QStringLiteral("砼拌和物运输到浇筑\n时温度T$2$（℃）："), page), 1, 0);
-  grid->addWidget(wendu, 1, 1);
-  grid->addWidget(MarkupLabel(QStringLiteral("每m#3#混凝土的\n质量m$c$（kg）："), page), 1, 3);
-  grid->addWidget(zhiliang, 1, 4);
-  grid->addWidget(MarkupLabel(QStringLiteral("混凝土比热容C$c$\n（kJ/(kg×℃)）："), page), 2, 0);
-  grid->addWidget(hntbrr, 2, 1);
+  AddRow(grid, 1, 0, QStringLiteral("砼拌和物运输到浇筑\n时温度T$2$（℃）："), wendu);
+  AddRow(grid, 1, 3, QStringLiteral("每m#3#混凝土的\n质量m$c$（kg）："), zhiliang);
+  AddRow(grid, 2, 0, QStringLiteral("混凝土比热容C$c$\n（kJ/(kg×℃)）："), hntbrr);
   grid->addWidget(
       FormulaPicture(QStringLiteral("T$3$ = (c$c$m$c$T$2$ + c$f$m$f$T$f$ + c$s$m$s$T$s$) / "
                                     "(c$c$m$c$ + c$f$m$f$ + c$s$m$s$)"),
                      page, "Image2"),
       2, 3, 1, 3);
-  grid->setColumnMinimumWidth(2, 24);
   grid->setColumnStretch(5, 1);
   grid->setRowStretch(3, 1);
-  setTabOrder(advsgTmpOfFinish, wendu);
-  setTabOrder(wendu, zhiliang);
-  setTabOrder(zhiliang, hntbrr);
+  TabChain({advsgTmpOfFinish, wendu, zhiliang, hntbrr});
 }
 
 }  // namespace wcthrm::ui
