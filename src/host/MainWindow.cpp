@@ -272,23 +272,16 @@ void MainWindow::NewProject() {
   MarkChanged();
 }
 
-void MainWindow::NewFolder() {
-  QTreeWidgetItem* container = ContainerForNew();
-  if (!container) return;
-  IKxObj* node = MakeNode(kFolderTypeId, texts::kNewFolderCaption);
-  if (!node) return;
-  node->SetP_index(NodeOf(container)->GetIndex());
-  QTreeWidgetItem* item = AddNode(container, node);
-  container->setExpanded(true);
-  tree_->setCurrentItem(item);
-  MarkChanged();
-}
+void MainWindow::NewFolder() { AddToContainer(kFolderTypeId, texts::kNewFolderCaption); }
 
 void MainWindow::NewItem(int32_t typeId) {
+  if (const char* caption = KindCaption(typeId)) AddToContainer(typeId, caption);
+}
+
+void MainWindow::AddToContainer(int32_t typeId, const char* captionUtf8) {
   QTreeWidgetItem* container = ContainerForNew();
-  const char* caption = KindCaption(typeId);
-  if (!container || !caption) return;
-  IKxObj* node = MakeNode(typeId, caption);
+  if (!container) return;
+  IKxObj* node = MakeNode(typeId, captionUtf8);
   if (!node) return;
   node->SetP_index(NodeOf(container)->GetIndex());
   QTreeWidgetItem* item = AddNode(container, node);

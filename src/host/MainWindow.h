@@ -106,6 +106,8 @@ class MainWindow : public QMainWindow {
   // Tree items and their nodes.
   QTreeWidgetItem* AddNode(QTreeWidgetItem* parent, IKxObj* node, int position = -1);
   IKxObj* MakeNode(int32_t typeId, const char* captionUtf8);
+  // A new node of typeId in the container of the current node, made current.
+  void AddToContainer(int32_t typeId, const char* captionUtf8);
   QTreeWidgetItem* ContainerForNew() const;
   bool InBin(const QTreeWidgetItem* item) const;
   QTreeWidgetItem* FindByIndex(int32_t index) const;
