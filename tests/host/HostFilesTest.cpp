@@ -21,48 +21,18 @@
 
 #include "HostLibrary.h"
 #include "HostTexts.h"
+#include "HostTestSupport.h"
 #include "MainWindow.h"
 #include "ProjectFile.h"
 #include "Recovery.h"
 
 using namespace wcthrm::host;
+using namespace wcthrm::host::test;
 
 namespace {
 
-// Every question answered and every notice recorded, never a modal box.
-class TestWindow : public MainWindow {
- public:
-  using MainWindow::MainWindow;
-  bool answer = true;
-  SaveAnswer saveAnswer = SaveAnswer::Cancel;
-  QString openPath, savePath;
-  QStringList questions, notices;
-  int saveQuestions = 0, savePathQuestions = 0;
 
- protected:
-  bool Confirm(const QString& text) override {
-    questions << text;
-    return answer;
-  }
-  void Inform(const QString& text) override { notices << text; }
-  SaveAnswer AskSaveChanges() override {
-    ++saveQuestions;
-    return saveAnswer;
-  }
-  QString AskOpenPath() override { return openPath; }
-  QString AskSavePath() override {
-    ++savePathQuestions;
-    return savePath;
-  }
-};
 
-QString U(const char* s) { return QString::fromUtf8(s); }
-
-void Trigger(MainWindow& w, const char* action) {
-  auto* a = w.findChild<QAction*>(QString::fromLatin1(action));
-  QVERIFY2(a, action);
-  a->trigger();
-}
 
 // A project holding a folder holding one item of each kind; the transport item is current.
 void Build(MainWindow& w) {

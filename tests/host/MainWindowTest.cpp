@@ -16,35 +16,17 @@
 
 #include "HostLibrary.h"
 #include "HostTexts.h"
+#include "HostTestSupport.h"
 #include "MainWindow.h"
 #include "MainWindowParts.h"
 
 using namespace wcthrm::host;
+using namespace wcthrm::host::test;
 
 namespace {
 
-// The window with its questions answered and its notices recorded, never a modal box.
-class TestWindow : public MainWindow {
- public:
-  using MainWindow::MainWindow;
-  bool answer = true;
-  QStringList questions, notices;
 
- protected:
-  bool Confirm(const QString& text) override {
-    questions << text;
-    return answer;
-  }
-  void Inform(const QString& text) override { notices << text; }
-};
 
-QString U(const char* s) { return QString::fromUtf8(s); }
-
-void Trigger(MainWindow& w, const char* action) {
-  auto* a = w.findChild<QAction*>(QString::fromLatin1(action));
-  QVERIFY2(a, action);
-  a->trigger();
-}
 
 bool Enabled(MainWindow& w, const char* action) {
   auto* a = w.findChild<QAction*>(QString::fromLatin1(action));
